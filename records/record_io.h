@@ -1,0 +1,211 @@
+// Fixed-column records: every file of the toolkit is read and written
+// through a Unit under a literal format specification, e.g.
+//
+//     out.write("(1X,I5,2F10.0)", {IY, TEMP, SEALEV});
+//     cfg.read("(I10)", {IYEND});
+//
+// so a layout table and the code that writes it can be read side by side.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <ranges>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace rec {
+
+// Any failure of the record layer or of a program's input checks. The text
+// names the file, the record (line) number and what was expected; a
+// program's main prints it on one line and exits with status 2.
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Builds the standard message "FILE, record N: WHAT" and throws it.
+[[noreturn]] void fail(std::string_view file, long record, std::string_view what);
+
+enum class Status { Old, Unknown };
+
+template <class T>
+concept Element = std::is_same_v<T, int> || std::is_same_v<T, float> ||
+                  std::is_same_v<T, double> || std::is_same_v<T, std::string>;  // "OLD" must exist; "UNKNOWN" is created empty
+
+// One item of a write statement: a value, or a whole array or slice that
+// counts as its elements in order.
+class Out {
+ public:
+  Out(int v) : kind_(Kind::I32), count_(1) { i_ = v; }
+  Out(float v) : kind_(Kind::F32), count_(1) { f_ = v; }
+  Out(double v) : kind_(Kind::F64), count_(1) { d_ = v; }
+  Out(const char* s) : kind_(Kind::Str), count_(1) { s_ = s; }
+  Out(std::string_view s) : kind_(Kind::Str), count_(1) { s_ = s; }
+  Out(const std::string& s) : kind_(Kind::Str), count_(1) { s_ = s; }
+  // Arrays, std::array, std::vector and spans of int, float, double or
+  // std::string count as their elements in order.
+  template <class R>
+    requires Element<std::ranges::range_value_t<R>> && std::ranges::contiguous_range<R> &&
+             std::ranges::sized_range<R>
+  Out(const R& a) : count_(std::ranges::size(a)) {
+    using T = std::ranges::range_value_t<R>;
+    const T* p = std::ranges::data(a);
+    if constexpr (std::is_same_v<T, int>) { kind_ = Kind::I32; pi_ = p; }
+    else if constexpr (std::is_same_v<T, float>) { kind_ = Kind::F32; pf_ = p; }
+    else if constexpr (std::is_same_v<T, double>) { kind_ = Kind::F64; pd_ = p; }
+    else { kind_ = Kind::Str; ps_ = p; }
+  }
+
+  enum class Kind { I32, F32, F64, Str };
+  Kind kind() const { return kind_; }
+  std::size_t count() const { return count_; }
+  int int_at(std::size_t k) const { return pi_ ? pi_[k] : i_; }
+  double real_at(std::size_t k) const {
+    if (kind_ == Kind::F32) return pf_ ? pf_[k] : f_;
+    return pd_ ? pd_[k] : d_;
+  }
+  std::string_view str_at(std::size_t k) const { return ps_ ? std::string_view(ps_[k]) : s_; }
+
+ private:
+  Kind kind_ = Kind::I32;
+  std::size_t count_;
+  int i_ = 0;
+  float f_ = 0;
+  double d_ = 0;
+  std::string_view s_;
+  const int* pi_ = nullptr;
+  const float* pf_ = nullptr;
+  const double* pd_ = nullptr;
+  const std::string* ps_ = nullptr;
+};
+
+// One item of a read statement: a reference to the caller's variable, array
+// or slice. A character variable's declared length is the string's size on
+// entry; an empty string takes the field's width (Aw) or the rest of the
+// record (A).
+class In {
+ public:
+  In(int& v) : kind_(Kind::I32), count_(1), pi_(&v) {}
+  In(float& v) : kind_(Kind::F32), count_(1), pf_(&v) {}
+  In(double& v) : kind_(Kind::F64), count_(1), pd_(&v) {}
+  In(std::string& s) : kind_(Kind::Str), count_(1), ps_(&s) {}
+  // Arrays, std::array, std::vector and spans (such as slice()) of int,
+  // float, double or std::string receive their elements in order.
+  template <class R>
+    requires Element<std::remove_const_t<std::ranges::range_value_t<R>>> &&
+             std::ranges::contiguous_range<R> && std::ranges::sized_range<R> &&
+             (!std::is_const_v<std::remove_reference_t<std::ranges::range_reference_t<R>>>)
+  In(R&& a) : count_(std::ranges::size(a)) {
+    using T = std::ranges::range_value_t<R>;
+    T* p = std::ranges::data(a);
+    if constexpr (std::is_same_v<T, int>) { kind_ = Kind::I32; pi_ = p; }
+    else if constexpr (std::is_same_v<T, float>) { kind_ = Kind::F32; pf_ = p; }
+    else if constexpr (std::is_same_v<T, double>) { kind_ = Kind::F64; pd_ = p; }
+    else { kind_ = Kind::Str; ps_ = p; }
+  }
+
+  enum class Kind { I32, F32, F64, Str };
+  Kind kind() const { return kind_; }
+  std::size_t count() const { return count_; }
+  int& int_at(std::size_t k) const { return pi_[k]; }
+  float& float_at(std::size_t k) const { return pf_[k]; }
+  double& double_at(std::size_t k) const { return pd_[k]; }
+  std::string& str_at(std::size_t k) const { return ps_[k]; }
+
+ private:
+  Kind kind_ = Kind::I32;
+  std::size_t count_;
+  int* pi_ = nullptr;
+  float* pf_ = nullptr;
+  double* pd_ = nullptr;
+  std::string* ps_ = nullptr;
+};
+
+// A slice of an array as one item: slice(TEMP, 1, 72) is TEMP[1] .. TEMP[72].
+template <class T, std::size_t N>
+std::span<T> slice(T (&a)[N], std::size_t first, std::size_t last) {
+  return std::span<T>(a, N).subspan(first, last - first + 1);
+}
+template <class T, std::size_t N>
+std::span<const T> slice(const T (&a)[N], std::size_t first, std::size_t last) {
+  return std::span<const T>(a, N).subspan(first, last - first + 1);
+}
+
+// One sequential text file. Reading loads the file on open; writing starts
+// the file afresh at its first record, and the file holds exactly the
+// records written. Output records end with CR LF; input records may end
+// with LF or CR LF. Output is flushed on close, on destruction and whenever
+// the buffer fills, so everything written before an error reaches the disk.
+class Unit {
+ public:
+  Unit() = default;
+  Unit(const std::string& name, Status status) { open(name, status); }
+  Unit(const Unit&) = delete;
+  Unit& operator=(const Unit&) = delete;
+  Unit(Unit&& other) noexcept;
+  Unit& operator=(Unit&& other) noexcept;
+  ~Unit();
+
+  // "OLD" fails with rec::Error if the file is missing; "UNKNOWN" creates it
+  // empty. The name is used unchanged.
+  void open(const std::string& name, Status status);
+  void close();
+  bool is_open() const { return open_; }
+  const std::string& name() const { return name_; }
+  // Records consumed (reading) or produced (writing) so far.
+  long records() const { return line_; }
+
+  // Reads one record (plus one for every '/' and every format reversion).
+  // Past the end of a record the fields read as blanks; text after the last
+  // item is ignored. End of file is an error.
+  void read(std::string_view format, std::initializer_list<In> items);
+  void read(std::string_view format, std::span<const In> items);
+  // As read(), but returns false instead of failing when no record is left
+  // at the start of the statement.
+  bool read_unless_eof(std::string_view format, std::initializer_list<In> items);
+  bool read_unless_eof(std::string_view format, std::span<const In> items);
+  // Consumes one record and ignores it (a read with no items).
+  void skip();
+  // True when no record is left to read.
+  bool at_eof();
+
+  void write(std::string_view format, std::initializer_list<Out> items = {});
+  void write(std::string_view format, std::span<const Out> items);
+  // A write without format: one blank, then the character values.
+  void write_free(std::initializer_list<std::string_view> texts);
+
+ private:
+  void load();
+  void begin_writing();
+  void flush();
+  bool next_record(std::string_view& rec);
+
+  std::string name_;
+  bool open_ = false;
+  bool reading_ = false;
+  bool writing_ = false;
+  std::FILE* file_ = nullptr;
+  std::string in_;           // whole file when reading
+  std::size_t pos_ = 0;      // start of the next record in in_
+  std::string out_;          // pending output
+  long line_ = 0;
+};
+
+// The records a write statement would produce, without line ends. Used by
+// tests and by code that builds text before choosing a file.
+std::vector<std::string> format_records(std::string_view format, std::span<const Out> items);
+std::vector<std::string> format_records(std::string_view format, std::initializer_list<Out> items);
+
+// Reads items from the given records as a read statement would; `file` and
+// `first_record` only name the place in error messages. Returns the number
+// of records consumed.
+std::size_t parse_records(std::span<const std::string_view> records, std::string_view format,
+                          std::span<const In> items, std::string_view file = "(text)",
+                          long first_record = 1);
+
+}  // namespace rec
