@@ -180,6 +180,7 @@ class Unit {
   void write_free(std::initializer_list<std::string_view> texts);
 
  private:
+  friend class UnitSource;
   void load();
   void begin_writing();
   void flush();
