@@ -182,7 +182,7 @@ struct OrvState {
   float CH4REF = 0, N2OREF = 0;
   float TAU0[5] = {};              // CH4 base lifetimes of the LOW, MID, HIGH and user cases
   float TEXT = 0, T1990X = 0, T2000X = 0;  // extrapolated temperature of the year
-  float DCO2V[5] = {};             // CO2(2000) minus each carbon variant's CO2
+  float DCO2CASE[5] = {};          // CO2(2000) minus each carbon variant's CO2
   float DCO2SEL = 0;               // the same for LEVCO2
   float DQTROP = 0;                // last historical increment of QTROPOZ
 
