@@ -1,0 +1,95 @@
+// Writing records: field rules and the layouts the programs rely on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/record_io.h"
+
+namespace {
+
+using rec::format_records;
+using Lines = std::vector<std::string>;
+
+TEST(RecordWrite, RealFieldsRoundHalvesAwayFromZero) {
+  EXPECT_EQ(format_records("(F5.2)", {0.125}), Lines{" 0.13"});
+  EXPECT_EQ(format_records("(F3.0)", {-2.5}), Lines{"-3."});
+  EXPECT_EQ(format_records("(F5.2)", {-0.125}), Lines{"-0.13"});
+  EXPECT_EQ(format_records("(F6.1)", {0.25f}), Lines{"   0.3"});
+  // 2.675 is not exactly representable: its exact value lies below the half.
+  EXPECT_EQ(format_records("(F6.2)", {2.675}), Lines{"  2.67"});
+  EXPECT_EQ(format_records("(F7.2)", {1234.5}), Lines{"1234.50"});
+  EXPECT_EQ(format_records("(F10.0)", {3.0}), Lines{"        3."});
+}
+
+TEST(RecordWrite, ZeroBeforePointAndUnsignedZero) {
+  EXPECT_EQ(format_records("(F6.3)", {0.5}), Lines{" 0.500"});
+  EXPECT_EQ(format_records("(F4.3)", {0.5}), Lines{".500"});
+  EXPECT_EQ(format_records("(F5.3)", {-0.5}), Lines{"-.500"});
+  EXPECT_EQ(format_records("(F6.2)", {-0.001}), Lines{"  0.00"});
+  EXPECT_EQ(format_records("(F6.2)", {-0.0}), Lines{"  0.00"});
+}
+
+TEST(RecordWrite, ValuesThatDoNotFitBecomeAsterisks) {
+  EXPECT_EQ(format_records("(F7.3)", {1000.0}), Lines{"*******"});
+  EXPECT_EQ(format_records("(F7.3)", {999.9999}), Lines{"*******"});
+  EXPECT_EQ(format_records("(F7.3)", {999.999}), Lines{"999.999"});
+  EXPECT_EQ(format_records("(I2)", {123}), Lines{"**"});
+  EXPECT_EQ(format_records("(I3)", {-12}), Lines{"-12"});
+  EXPECT_EQ(format_records("(I2)", {-12}), Lines{"**"});
+}
+
+TEST(RecordWrite, CharacterFieldsAreCutOrRightJustified) {
+  EXPECT_EQ(format_records("(A3,'|',A6,'|',A)", {"abcdef", "xy", "whole"}),
+            Lines{"abc|    xy|whole"});
+}
+
+TEST(RecordWrite, SeventeenPerLineForSeventyTwoValues) {
+  double v[72];
+  for (int i = 0; i < 72; ++i) v[i] = i;
+  Lines out = format_records("(17F8.3)", {v});
+  ASSERT_EQ(out.size(), 5u);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(out[i].size(), 17u * 8);
+  EXPECT_EQ(out[4], "  68.000  69.000  70.000  71.000");
+}
+
+TEST(RecordWrite, RevertsToTheLastTopLevelGroup) {
+  std::vector<std::string> names;
+  for (int i = 1; i <= 14; ++i) names.push_back("GC" + std::to_string(i));
+  Lines out = format_records("(/,1X,' MODELS  :',(6(1X,A8,' :')))", {names});
+  ASSERT_EQ(out.size(), 4u);
+  EXPECT_EQ(out[0], "");
+  EXPECT_EQ(out[1].substr(0, 11), "  MODELS  :");
+  EXPECT_EQ(out[1].size(), 11u + 6 * 11);
+  EXPECT_EQ(out[2], "      GC7 :      GC8 :      GC9 :     GC10 :     GC11 :     GC12 :");
+  EXPECT_EQ(out[3], "     GC13 :     GC14 :");
+}
+
+TEST(RecordWrite, LiteralTextWithoutItems) {
+  EXPECT_EQ(format_records("(1X,'  ')", {}), Lines{"   "});
+  EXPECT_EQ(format_records("(/,1X,'*** MASK MAP ***')", {}), (Lines{"", " *** MASK MAP ***"}));
+  EXPECT_EQ(format_records("(1X,'It''s')", {}), Lines{" It's"});
+}
+
+TEST(RecordWrite, TextAfterTheLastItemIsWrittenUpToTheNextField) {
+  int row[3] = {1, 2, 3};
+  EXPECT_EQ(format_records("(1X,'r',3I2,' :',I3)", {row}), Lines{" r 1 2 3 :"});
+}
+
+TEST(RecordWrite, NestedGroupsWithRepeatCounts) {
+  int v[6] = {1, 2, 3, 4, 5, 6};
+  EXPECT_EQ(format_records("(2(I1,2(1X,I1)),'.')", {v}), Lines{"1 2 34 5 6."});
+}
+
+TEST(RecordWrite, SlicesAndMixedItems) {
+  float t[10];
+  for (int i = 0; i < 10; ++i) t[i] = static_cast<float>(i) / 10;
+  EXPECT_EQ(format_records("(I5,3F5.1)", {1990, rec::slice(t, 2, 4)}), Lines{" 1990  0.2  0.3  0.4"});
+}
+
+TEST(RecordWrite, ItemOfTheWrongTypeIsAnError) {
+  EXPECT_THROW(format_records("(I5)", {1.5}), rec::Error);
+  EXPECT_THROW(format_records("(1X,'no fields')", {1}), rec::Error);
+}
+
+}  // namespace

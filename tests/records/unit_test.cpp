@@ -1,0 +1,107 @@
+// Units: opening rules, line ends, skip, free-form writes and the state of
+// the files after an error.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "records/record_io.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class UnitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("records_unit_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  static std::string slurp(const std::string& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+  }
+  static void put(const std::string& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+  }
+  fs::path dir_;
+};
+
+TEST_F(UnitTest, OldFileMustExistUnknownIsCreatedEmpty) {
+  rec::Unit u;
+  EXPECT_THROW(u.open(path("missing.IN"), rec::Status::Old), rec::Error);
+  u.open(path("new.IN"), rec::Status::Unknown);
+  EXPECT_TRUE(fs::exists(path("new.IN")));
+  EXPECT_TRUE(u.at_eof());
+  int n = 0;
+  EXPECT_THROW(u.read("(I5)", {n}), rec::Error);
+}
+
+TEST_F(UnitTest, WritesEndWithCrLfAndReplaceTheOldContent) {
+  put(path("ORV.OUT"), "old content that is longer than the new one\n");
+  {
+    rec::Unit u(path("ORV.OUT"), rec::Status::Unknown);
+    u.write("(1X,I5,F6.2)", {1990, 0.5});
+    u.write_free({"DIRECT AEROSOL FORCING IGNORED"});
+    u.write("(1X,'  ')");
+    EXPECT_EQ(u.records(), 3);
+  }
+  EXPECT_EQ(slurp(path("ORV.OUT")), "  1990  0.50\r\n DIRECT AEROSOL FORCING IGNORED\r\n   \r\n");
+}
+
+TEST_F(UnitTest, ReadsLfAndCrLfRecordsAndSkipsHeaders) {
+  put(path("GAS.EMK"), "header line\r\n  1990  1.5\n  2000  2.5\r\n");
+  rec::Unit u(path("GAS.EMK"), rec::Status::Old);
+  u.skip();
+  int y = 0;
+  float e = 0;
+  ASSERT_TRUE(u.read_unless_eof("(I6,F6.0)", {y, e}));
+  EXPECT_EQ(y, 1990);
+  ASSERT_TRUE(u.read_unless_eof("(I6,F6.0)", {y, e}));
+  EXPECT_FLOAT_EQ(e, 2.5f);
+  EXPECT_FALSE(u.read_unless_eof("(I6,F6.0)", {y, e}));
+  EXPECT_EQ(u.records(), 3);
+}
+
+TEST_F(UnitTest, OutputWrittenBeforeAnErrorIsKept) {
+  put(path("BAD.CFG"), "    2100\n   abc\n");
+  {
+    rec::Unit out(path("ORV.OUT"), rec::Status::Unknown);
+    rec::Unit cfg(path("BAD.CFG"), rec::Status::Old);
+    int a = 0, b = 0;
+    out.write("(1X,'HEAD')");
+    cfg.read("(I8)", {a});
+    out.write("(1X,I8)", {a});
+    try {
+      cfg.read("(I8)", {b});
+      FAIL() << "no error";
+    } catch (const rec::Error& e) {
+      EXPECT_NE(std::string(e.what()).find(path("BAD.CFG") + ", record 2"), std::string::npos);
+    }
+  }
+  EXPECT_EQ(slurp(path("ORV.OUT")), " HEAD\r\n     2100\r\n");
+}
+
+TEST_F(UnitTest, SeveralUnitsOpenAtOnce) {
+  rec::Unit a(path("a.dis"), rec::Status::Unknown);
+  rec::Unit b(path("b.dis"), rec::Status::Unknown);
+  for (int i = 0; i < 3; ++i) {
+    a.write("(I3)", {i});
+    b.write("(I3)", {-i});
+  }
+  a.close();
+  b.close();
+  EXPECT_EQ(slurp(path("a.dis")), "  0\r\n  1\r\n  2\r\n");
+  EXPECT_EQ(slurp(path("b.dis")), "  0\r\n -1\r\n -2\r\n");
+}
+
+}  // namespace
