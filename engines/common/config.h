@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engines/common/catalogue.h"
 #include "records/record_io.h"
@@ -54,7 +55,7 @@ struct EngineConfig {
 
   // The run's case codes (a copy of MODCODE_TABLE; in definition mode 2
   // entries 1 … 17 are replaced by entries 18 … 34).
-  std::array<std::string, 37> MODCODE = MODCODE_TABLE;
+  std::array<std::string_view, 37> MODCODE = MODCODE_TABLE;
 };
 
 // crossmod start-up: reads EXTRA.CFG (records 1-4) and closes it, reads
