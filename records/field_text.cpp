@@ -189,7 +189,7 @@ bool normalise_real(std::string_view field, int decimals, std::string& out) {
   if (i != field.size()) return false;
   if (!any_digit) {
     if (point) return false;
-    out = "0";
+    out.assign(1, '0');
     return true;
   }
   exponent -= point ? fraction : decimals;
