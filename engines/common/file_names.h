@@ -31,7 +31,8 @@ std::string model_file_name(int m, char FAMDIG, int IVAR, int ISEAS);
 std::string case_file_name(const EngineConfig& c, int k, char def1, char def2);
 
 // Observed baseline: DATA_ROOT + "/TRELLIS5/OBS/OBS." + ("8" for OBSSET "OLD",
-// "7" for "NEW") + variable letter + season letter (41 characters).
+// "7" for "NEW", as checked at start-up) + variable letter + season letter
+// (41 characters).
 std::string observed_file_name(const EngineConfig& c);
 
 // Aerosol response patterns: DATA_ROOT + "/TRELLIS5/SO4/UISO.9" + variable

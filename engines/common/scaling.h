@@ -14,9 +14,9 @@ double scale_linear(double x, double DT);
 // the warming. A change of -100 % or less has no such power; it gives MISSING.
 double scale_exponential(double x, double DT);
 
-// S(x, DT) of the scaling table, for a valid x: exponential for
-// precipitation under ISCALE = 2, linear otherwise (temperature scales
-// linearly under both settings).
+// S(x, DT) of the scaling table: exponential for precipitation under
+// ISCALE = 2, linear otherwise (temperature scales linearly under both
+// settings); an invalid x gives MISSING.
 double S(double x, double DT, int ISCALE, int IVAR);
 
 // The warming used for the GHG-only gridpoint field: GHGWT when ISULF = 1,
