@@ -1,0 +1,156 @@
+#include "orvtar/control/emissions.h"
+
+#include <string>
+
+#include "records/record_io.h"
+
+namespace orv {
+namespace {
+
+// Last calendar year that fits on the year axis of the series.
+constexpr int LASTYEAR = 1764 + NYMAX;
+
+// Column c of the profile records as INTERP's Y(1..N).
+void column(const OrvState& s, int c, float (&Y)[MAXEMK + 1]) {
+  for (int j = 1; j <= s.NEMK; ++j) Y[j] = s.EMKV[j][c];
+}
+
+}  // namespace
+
+void INTERP(int N, int IOFF, const int (&X)[MAXEMK + 1], const float (&Y)[MAXEMK + 1],
+            float (&OUT)[NY], int NYEND) {
+  const int LASTIX = IOFF + X[N];
+  for (int t = 0; t <= X[N] - 1; ++t) {
+    for (int j = 1; j <= N - 1; ++j) {
+      if (X[j] <= t && t < X[j + 1]) {
+        OUT[IOFF + t] = Y[j] + (Y[j + 1] - Y[j]) * static_cast<float>(t - X[j]) /
+                                   static_cast<float>(X[j + 1] - X[j]);
+      }
+    }
+  }
+  OUT[LASTIX] = Y[N];
+  if (X[N] < NYEND - IOFF) {
+    for (int i = LASTIX + 1; i <= NYEND; ++i) OUT[i] = Y[N];
+  }
+}
+
+void read_gasemk(OrvState& s, const std::string& file) {
+  rec::Unit u(file, rec::Status::Old);
+  u.read("(I2)", {s.NEMK});
+  if (s.NEMK < 1 || s.NEMK > MAXEMK - 1) {
+    rec::fail(file, 1,
+              "NEMK = " + std::to_string(s.NEMK) + "; expected 1 to " +
+                  std::to_string(MAXEMK - 1) + " data records");
+  }
+  std::string profile(20, ' ');
+  u.read("(a)", {profile});
+  profile.copy(s.PROFILE, 20);
+  s.PROFILE[20] = '\0';
+  u.skip();
+  u.skip();
+  u.skip();
+  for (int j = 1; j <= s.NEMK; ++j) {
+    u.read("(1X,I5,18F10.0)", {s.IYR[j], rec::slice(s.EMKV[j], 1, 18)});
+    // The SO2 columns are changes from 1990: add the base to each region,
+    // and count it once in the total.
+    s.EMKV[j][8] += s.ES1990;
+    s.EMKV[j][9] += s.ES1990;
+    s.EMKV[j][10] += s.ES1990;
+    s.EMKTOT[j] = s.EMKV[j][8] + s.EMKV[j][9] + s.EMKV[j][10] - 2.0f * s.ES1990;
+  }
+  u.close();
+  // The last record's year is written into every series; it must lie on
+  // the year axis.
+  const long lastrec = 5 + s.NEMK;
+  if (s.IYR[s.NEMK] < 1764 || s.IYR[s.NEMK] > LASTYEAR) {
+    rec::fail(file, lastrec,
+              "last profile year " + std::to_string(s.IYR[s.NEMK]) + "; expected 1764 to " +
+                  std::to_string(LASTYEAR));
+  }
+
+  // Last year of the run: limited by the profile unless CO2 is prescribed.
+  if (s.ICO2CONC == 0) {
+    if (s.IYEND > 2504) s.IYEND = 2504;
+    if (s.IYEND > s.IYR[s.NEMK]) s.IYEND = s.IYR[s.NEMK];
+    if (s.IYEND < 2000) {
+      rec::fail(file, lastrec,
+                "the profile ends in " + std::to_string(s.IYR[s.NEMK]) +
+                    ", which ends the run before 2000 (ICO2CONC = 0); expected a last profile "
+                    "year of 2000 or later");
+    }
+  }
+  s.NYEND = s.IYEND - 1764;
+  s.IREFIX = s.IREFYR - 1764;
+  s.TEND = static_cast<float>(s.NYEND - 1);
+  if (s.IREFYR < 1765 || s.IREFYR > s.IYEND) {
+    rec::fail("ORVUSER.CFG", 8,
+              "IREFYR = " + std::to_string(s.IREFYR) + "; expected a reference year from 1765 to " +
+                  "the last year of the run, " + std::to_string(s.IYEND));
+  }
+
+  for (int j = 1; j <= s.NEMK; ++j) s.IYR[j] -= 1990;
+
+  // Budget offsets: the natural emissions that close the CH4 and N2O
+  // budgets, relative to the profile's second record.
+  const auto CH4BUDE = [&s](float T) {
+    return (s.CH4C90 / s.TAUOTHER + s.CH4C90 / T + s.CH4DC90) * s.CH4CONV;
+  };
+  const float tau[5] = {0, s.TAUCH4M - s.DTAUCH4, s.TAUCH4M, s.TAUCH4M + s.DTAUCH4, s.TAUCH4U};
+  for (int c = 1; c <= 4; ++c) s.DCH4[c] = CH4BUDE(tau[c]) - s.EMKV[2][3];
+  s.DCH4SEL = s.DCH4[s.LEVCH4];
+  s.TAUCH4SEL = tau[s.LEVCH4];
+  s.DN2O = (s.N2OC90 / s.TAUN2O + s.N2ODC90) * s.N2OCONV - s.EMKV[2][4];
+  for (int j = 1; j <= s.NEMK; ++j) {
+    s.EMKV[j][3] += s.DCH4SEL;
+    s.EMKV[j][4] += s.DN2O;
+  }
+
+  // Annual series, in this order.
+  float Y[MAXEMK + 1] = {};
+  const auto interp_column = [&s, &Y](int c, float(&OUT)[NY]) {
+    column(s, c, Y);
+    INTERP(s.NEMK, 226, s.IYR, Y, OUT, s.NYEND);
+  };
+  interp_column(1, s.EFOSS);
+  interp_column(2, s.NETDEF);
+  interp_column(3, s.EMCH4);
+  interp_column(4, s.EMN2O);
+  interp_column(5, s.ENOX);
+  interp_column(6, s.EVOC);
+  interp_column(7, s.ECO);
+  s.ECO90 = s.ECO[226];
+  INTERP(s.NEMK, 226, s.IYR, s.EMKTOT, s.SO2TOT, s.NYEND);
+  interp_column(8, s.SO2REG1);
+  interp_column(9, s.SO2REG2);
+  interp_column(10, s.SO2REG3);
+  interp_column(11, s.EMK11);
+  interp_column(12, s.EMK12);
+  interp_column(13, s.EMK13);
+  interp_column(14, s.EMK14);
+  interp_column(15, s.EMK15);
+  interp_column(16, s.EMK16);
+  interp_column(17, s.EMK17);
+  interp_column(18, s.EMK18);
+
+  // The fossil OC+BC forcing scaled with CO divides by the 1990 emission.
+  if (s.IFOCSC == 2 && s.ECO90 == 0.0f) {
+    rec::fail(file, 6,
+              "the CO emission of 1990 is 0, and IFOCSC = 2 scales the fossil OC+BC forcing "
+              "by it; expected a profile with a non-zero CO emission in 1990");
+  }
+
+  for (int i = 226; i <= s.NYEND; ++i) s.SO2[i] = s.SO2TOT[i];
+}
+
+void extend_emissions(OrvState& s) {
+  const int n = s.NYEND;
+  s.SO2TOT[n + 1] = 2.0f * s.SO2TOT[n] - s.SO2TOT[n - 1];
+  s.SO2REG1[n + 1] = 2.0f * s.SO2REG1[n] - s.SO2REG1[n - 1];
+  s.SO2REG2[n + 1] = 2.0f * s.SO2REG2[n] - s.SO2REG2[n - 1];
+  s.SO2REG3[n + 1] = 2.0f * s.SO2REG3[n] - s.SO2REG3[n - 1];
+  s.SO2[n + 1] = s.SO2TOT[n + 1];
+  for (int i = 1; i <= 225; ++i) s.ECOEXT[i] = static_cast<float>(i) * s.ECO90 / 226.0f;
+  for (int i = 226; i <= n; ++i) s.ECOEXT[i] = s.ECO[i];
+}
+
+}  // namespace orv

@@ -1,0 +1,30 @@
+#include "orvtar/control/startup.h"
+
+#include "orvtar/control/config.h"
+#include "orvtar/control/emissions.h"
+#include "orvtar/control/inputs.h"
+
+namespace orv {
+
+void startup(OrvState& s, rec::Unit& report) {
+  read_co2hist(s);
+
+  report.open("ORV.OUT", rec::Status::Unknown);
+
+  read_orvuser(s);
+  read_orvgas(s, report);
+  read_orvmod(s);
+  read_orvrun(s);
+  read_orvxtra(s);
+  check_config(s);
+
+  apply_r1(s);
+  read_qhalos(s);
+  apply_r2_to_r9(s, report);
+
+  if (s.ICO2CONC >= 1) read_co2input(s);
+  if (s.IQEXTRA >= 1) read_qextra(s);
+  read_gasemk(s);
+}
+
+}  // namespace orv
