@@ -1,0 +1,356 @@
+// The annual gas step over whole runs: history, projections, forcing
+// switches and the aerosol terms.
+#include "orvtar/physics/gas_step.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "orvtar/physics/aerosol.h"
+#include "orvtar/physics/forcing.h"
+#include "records/record_io.h"
+
+namespace orv {
+namespace {
+
+const std::string DATA = std::string(TEST_DATA_DIR) + "/orvtar/gas/";
+
+// The default gas settings (with the start-up resets already applied) and a
+// mid aerosol case.
+void configure(OrvState& s) {
+  s.LEVCO2 = 2;
+  s.LEVCH4 = 2;
+  s.LEVSO4 = 2;
+  s.IMETH = 1;
+  s.CCFB4 = 0.0693f;
+  s.D80SIN = 1.8f * std::exp(-6.6551f * s.CCFB4);
+  s.CCFB1 = 0.03f * std::exp(-9.3669f * s.CCFB4);
+  s.CCFB2 = s.CCFB3 = 0.0693f;
+  s.FOC80SIN = 2.0f;
+  s.TAUCH4U = s.TAUCH4M = 9.6f;
+  s.DTAUCH4 = 1.1f;
+  s.TAUSINK1 = 120.0f;
+  s.TAUSINK2 = 160.0f;
+  s.TAUOTHER = 1.0f / (1.0f / s.TAUSINK2 + 1.0f / s.TAUSINK1);
+  s.CH4C90 = 1764.4f;
+  s.CH4DC90 = 0.0f;
+  s.TAUN2O = 120.0f;
+  s.N2OC90 = 314.0f;
+  s.N2ODC90 = 0.79f;
+  s.QN2OC = 0.12f;
+  s.IFOCSC = 2;
+  s.QO3DU = 0.042f;
+  s.IO3FEED = 1;
+  s.GASK1 = 0.168f;
+  s.GASK2 = 6.2048f;
+  s.GASK3 = 0.17f;
+  s.GASK4 = 0.0014f;
+  s.GASK5 = 0.0042f;
+  s.ITAUFB = 1;
+  s.QCO2COEF = 5.35f;
+  s.ICO2CONC = 0;
+  s.CO2SCALE = 1.0f;
+  s.IQKYOTO = 1;
+  s.DELQH2O = 0.15f;
+  s.ESNAT = 37.0f;
+  s.IQGHG = 2;
+  s.CH4CONV = 2.78f;
+  s.SOHM = 0.32f;
+  s.DSOH = 0.04f;
+  s.GAMOH = 1.0f;
+  s.CNOXM = -0.0042f;
+  s.DCNOX = 0.00105f;
+  s.CCOM = 0.000105f;
+  s.DCCO = 0.000026f;
+  s.CVOCM = 0.000315f;
+  s.DCVOC = 0.000079f;
+  s.N2OCONV = 4.8f;
+  s.SN2O = -0.05f;
+  s.LAGN2O = 3;
+  s.ES1990 = 63.968f;
+  s.QDIR90 = -0.4f;
+  s.QIND90 = -0.8f;
+  s.QBIO90 = -0.2f;
+  s.QFOC90 = 0.1f;
+}
+
+// Reads the CO2 history and the emissions profile (a mid scenario) and
+// builds the annual series up to `lastYear` the way run control does:
+// linear interpolation between records, budget offsets on CH4 and N2O,
+// SO2 with its 1990 base, CO extended back to zero.
+void loadScenario(OrvState& s, int lastYear) {
+  rec::Unit hist(DATA + "co2hist.IN", rec::Status::Old);
+  for (int i = 0; i <= NHIST; ++i) {
+    int year = 0;
+    hist.read("(1X,I5,2F10.0)", {year, s.CO2HIST[i], s.CO2HIST2[i]});
+  }
+
+  rec::Unit emk(DATA + "GAS.EMK", rec::Status::Old);
+  emk.read("(I2)", {s.NEMK});
+  std::string profile;
+  emk.read("(a)", {profile});
+  for (int r = 0; r < 3; ++r) emk.skip();
+  for (int j = 1; j <= s.NEMK; ++j) {
+    emk.read("(1X,I5,18F10.0)", {s.IYR[j], rec::slice(s.EMKV[j], 1, 18)});
+    s.IYR[j] -= 1990;
+  }
+
+  s.NYEND = lastYear - 1764;
+  auto ch4Budget = [&](float T) {
+    return (s.CH4C90 / s.TAUOTHER + s.CH4C90 / T + s.CH4DC90) * s.CH4CONV;
+  };
+  const float life[5] = {0.0f, s.TAUCH4M - s.DTAUCH4, s.TAUCH4M, s.TAUCH4M + s.DTAUCH4, s.TAUCH4U};
+  for (int c = 1; c <= 4; ++c) s.DCH4[c] = ch4Budget(life[c]) - s.EMKV[2][3];
+  s.DCH4SEL = s.DCH4[s.LEVCH4];
+  const float DN2O = (s.N2OC90 / s.TAUN2O + s.N2ODC90) * s.N2OCONV - s.EMKV[2][4];
+
+  float* const series[] = {nullptr, s.EFOSS, s.NETDEF, s.EMCH4, s.EMN2O, s.ENOX, s.EVOC,
+                           s.ECO, nullptr, nullptr, nullptr, s.EMK11, s.EMK12, s.EMK13,
+                           s.EMK14, s.EMK15, s.EMK16, s.EMK17, s.EMK18};
+  for (int i = 226; i <= s.NYEND + 1; ++i) {
+    const int t = i - 226;
+    int j = 1;
+    while (j < s.NEMK - 1 && s.IYR[j + 1] <= t) ++j;
+    const float w = static_cast<float>(t - s.IYR[j]) / static_cast<float>(s.IYR[j + 1] - s.IYR[j]);
+    auto value = [&](int col) { return s.EMKV[j][col] + (s.EMKV[j + 1][col] - s.EMKV[j][col]) * w; };
+    for (int col = 1; col <= 18; ++col) {
+      if (series[col] != nullptr) series[col][i] = value(col);
+    }
+    s.EMCH4[i] += s.DCH4SEL;
+    s.EMN2O[i] += DN2O;
+    s.SO2[i] = value(8) + value(9) + value(10) + s.ES1990;
+  }
+  s.ECO90 = s.ECO[226];
+  for (int i = 1; i <= 225; ++i) s.ECOEXT[i] = static_cast<float>(i) * s.ECO90 / 226.0f;
+  for (int i = 226; i <= s.NYEND; ++i) s.ECOEXT[i] = s.ECO[i];
+}
+
+bool finite(const float* a, int first, int last, int& bad) {
+  for (int i = first; i <= last; ++i) {
+    if (!std::isfinite(a[i])) {
+      bad = i;
+      return false;
+    }
+  }
+  return true;
+}
+
+class GasRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s = std::make_unique<OrvState>();
+    configure(*s);
+    loadScenario(*s, 2100);
+  }
+  // The climate set-up runs year 1 first; the time loop then runs the rest.
+  void run() {
+    GASSTEP(*s, 1, 1);
+    GASSTEP(*s, 2, s->NYEND);
+  }
+  std::unique_ptr<OrvState> s;
+};
+
+TEST_F(GasRun, MidScenarioWithoutWarmingGivesPlausibleConcentrations) {
+  run();
+  const int n = s->NYEND;  // 2100
+  EXPECT_GT(s->CO2[n], 400.0f);
+  EXPECT_LT(s->CO2[n], 1100.0f);
+  EXPECT_GT(s->CH4[n], 1000.0f);
+  EXPECT_LT(s->CH4[n], 3000.0f);
+  EXPECT_GT(s->N2O[n], 320.0f);
+  EXPECT_LT(s->N2O[n], 450.0f);
+  EXPECT_GT(s->QTOT[n], 2.0f);
+  EXPECT_LT(s->QTOT[n], 8.0f);
+
+  // The corrected CO2 meets the observed value of 2000, and the first
+  // projected years continue the history smoothly.
+  EXPECT_NEAR(s->CO2[NHIST], s->CO2HIST[NHIST], 1e-3);
+  EXPECT_NEAR(s->CO2[NHIST + 1] - s->CO2[NHIST], 1.5f, 1.0f);
+  EXPECT_NEAR(s->CH4[NHIST + 1], s->CH4[NHIST], 20.0f);
+  EXPECT_NEAR(s->N2O[NHIST + 1], s->N2O[NHIST], 2.0f);
+  EXPECT_NEAR(s->TAUCH4[NHIST + 1], 9.6f, 0.3f);
+
+  int bad = -1;
+  const float* series[] = {s->CO2, s->CH4, s->CH4LO, s->CH4MID, s->CH4HI, s->N2O, s->QCO2,
+                           s->QCH4, s->QCH4O3, s->QN2O, s->QHALO, s->QGHG, s->QTROPOZ,
+                           s->QAER, s->QAERDIR, s->QFOC, s->QBIO, s->QTOT, s->QKYOTO};
+  for (const float* a : series) EXPECT_TRUE(finite(a, 1, n, bad)) << "element " << bad;
+  for (int k = 1; k <= 8; ++k) EXPECT_TRUE(finite(s->HALOC[k], 1, n, bad)) << k << " " << bad;
+  const float* later[] = {s->TAUCH4, s->CH4OXN, s->ETOT, s->NETEM};
+  for (const float* a : later) EXPECT_TRUE(finite(a, NHIST + 1, n, bad)) << "element " << bad;
+  for (int v = 1; v <= 4; ++v) {
+    const float* carbon[] = {s->CO2V[v], s->PLANT[v], s->HLITT[v], s->SOIL[v], s->REGROW[v],
+                             s->CUMNET[v], s->OFLUX[v], s->DELM[v], s->GROSSD[v]};
+    for (const float* a : carbon) EXPECT_TRUE(finite(a, 226, n, bad)) << v << " " << bad;
+    EXPECT_GT(s->CO2V[v][n], 400.0f) << v;
+    EXPECT_LT(s->CO2V[v][n], 1100.0f) << v;
+  }
+}
+
+TEST_F(GasRun, ReferenceValuesAndCasesFrom2000) {
+  run();
+  EXPECT_EQ(s->CH4REF, s->CH4[NHIST - 1]);
+  EXPECT_EQ(s->N2OREF, s->N2O[NHIST - 1]);
+  EXPECT_EQ(s->CH4LO[NHIST], s->CH4[NHIST]);
+  EXPECT_EQ(s->CH4HI[NHIST - 1], s->CH4[NHIST - 1]);
+  EXPECT_FLOAT_EQ(s->TAU0[1], 8.5f);
+  EXPECT_FLOAT_EQ(s->TAU0[3], 10.7f);
+  EXPECT_EQ(s->TAU0[4], s->TAU0[2]);
+  // The user case is the MID case here.
+  for (int i = NHIST + 1; i <= s->NYEND; i += 20) EXPECT_NEAR(s->CH4MID[i], s->CH4[i], 0.01f) << i;
+  EXPECT_NE(s->CH4LO[s->NYEND], s->CH4HI[s->NYEND]);
+  // Carbon: the variant of LEVCO2 plus its 2000 difference.
+  for (int v = 1; v <= 4; ++v) {
+    EXPECT_NEAR(s->DCO2CASE[v], s->CO2HIST[NHIST] - s->CO2V[v][NHIST], 1e-4) << v;
+  }
+  EXPECT_EQ(s->DCO2SEL, s->DCO2CASE[2]);
+  EXPECT_EQ(s->CO2[300], s->CO2V[2][300] + s->DCO2SEL);
+  // The 1990s land use: a straight line from variant 4's 1990 flux.
+  EXPECT_EQ(s->NETDEF[226], s->D90[4]);
+  EXPECT_NEAR(s->NETDEF[231], (s->D90[4] + s->NETDEF[236]) / 2.0f, 1e-5);
+  // Methane oxidation from CH4 above 700 ppb.
+  EXPECT_NEAR(s->CH4OXN[230], (s->CH4[230] - 700.0f) * 0.18f * 0.0020625f / 9.6f, 1e-6);
+  EXPECT_NEAR(s->ETOT[230], s->EFOSS[230] + s->CH4OXN[230], 1e-6);
+}
+
+TEST_F(GasRun, HistoryKeepsTheScenarioSulphurFrom1990) {
+  const float so2at1990 = s->SO2[226], so2at1991 = s->SO2[227];
+  run();
+  EXPECT_EQ(s->SO2[226], so2at1990);
+  EXPECT_EQ(s->SO2[227], so2at1991);
+  EXPECT_FLOAT_EQ(s->SO2[225], (63.968f - 68.0f) * 16.0f / 17.0f + 68.0f);
+}
+
+TEST_F(GasRun, ForcingOfTheFirstYear) {
+  run();
+  EXPECT_EQ(s->QCO2[1], 0.0f);
+  EXPECT_EQ(s->QN2O[1], 0.0f);
+  const float o3 = s->GASK1 * std::log(s->CH4[1] / 700.0f) / std::log(2.5142858f);
+  EXPECT_FLOAT_EQ(s->QCH4O3[1], o3);
+  EXPECT_FLOAT_EQ(s->QCH4[1], o3);
+  EXPECT_EQ(s->QTROPOZ[1], 0.0f);
+  EXPECT_FLOAT_EQ(s->QBIO[1], s->QBIO90 / 226.0f);
+}
+
+TEST_F(GasRun, TroposphericOzoneReachesItsValueOf2000AndContinues) {
+  run();
+  EXPECT_FLOAT_EQ(s->QTROPOZ[235], 0.35f - s->GASK1);
+  const float step = s->QTROPOZ[235] - s->QTROPOZ[234];
+  EXPECT_FLOAT_EQ(s->DQTROP, step);
+  EXPECT_FLOAT_EQ(s->QTROPOZ[236], s->QTROPOZ[235] + step);
+  const int i = 300;
+  const float emis = (s->GASK3 * (s->ENOX[i] - s->ENOX[NHIST]) + s->GASK4 * (s->ECO[i] - s->ECO[NHIST]) +
+                      s->GASK5 * (s->EVOC[i] - s->EVOC[NHIST])) * s->QO3DU;
+  EXPECT_NEAR(s->QTROPOZ[i], emis + step + 0.35f - s->GASK1, 1e-6);
+  // The CH4 part of tropospheric ozone reaches GASK1 in 2000.
+  EXPECT_NEAR(s->QCH4O3[NHIST], s->GASK1 + s->QO3DU * s->GASK2 * std::log(s->CH4[NHIST] / s->CH4[235]), 1e-6);
+}
+
+TEST_F(GasRun, TotalIsTheSumOfTheAgents) {
+  run();
+  for (int i : {1, 150, 226, 236, 300, s->NYEND}) {
+    EXPECT_FLOAT_EQ(s->QGHG[i], s->QN2O[i] + s->QCO2[i] + s->QCH4[i] + s->QHALO[i]) << i;
+    EXPECT_FLOAT_EQ(s->QTOT[i], s->QAER[i] + s->QTROPOZ[i] + s->QBIO[i] + s->QGHG[i]) << i;
+    EXPECT_NEAR(s->QCO2[i], 5.35f * std::log(s->CO2[i] / s->CO2[1]), 1e-5) << i;
+  }
+  // Biomass aerosol follows gross deforestation of the LEVCO2 variant.
+  EXPECT_NEAR(s->QBIO[300], -0.2f * std::fmax(0.0f, s->GROSSD[2][300]) / s->GROSSD90[2], 1e-6);
+}
+
+TEST_F(GasRun, CO2OnlySwitchRemovesTheOtherGasesAndOzone) {
+  s->IQGHG = 1;
+  run();
+  for (int i = 1; i <= s->NYEND; ++i) {
+    ASSERT_EQ(s->QGHG[i], s->QCO2[i]) << i;
+    ASSERT_EQ(s->QTROPOZ[i], 0.0f) << i;
+  }
+}
+
+TEST_F(GasRun, NoGreenhouseForcingWithSwitchZero) {
+  s->IQGHG = 0;
+  run();
+  EXPECT_EQ(s->QGHG[300], 0.0f);
+  EXPECT_NE(s->QCO2[300], 0.0f);
+}
+
+TEST_F(GasRun, PrescribedCO2FreezesTheOtherForcingsAfter1990) {
+  s->ICO2CONC = 1;
+  s->IMETH = 0;
+  s->CO2SCALE = 1.2f;
+  for (int i = 226; i <= s->NYEND; ++i) s->CO2IN[i] = 354.0f + 2.0f * static_cast<float>(i - 226);
+  run();
+  for (int i = 227; i <= s->NYEND; ++i) {
+    ASSERT_EQ(s->CO2[i], s->CO2IN[i]) << i;
+    ASSERT_EQ(s->QAER[i], s->QAER[226]) << i;
+    ASSERT_EQ(s->QAERDIR[i], s->QAERDIR[226]) << i;
+    ASSERT_EQ(s->QTROPOZ[i], s->QTROPOZ[226]) << i;
+    ASSERT_EQ(s->QBIO[i], s->QBIO[226]) << i;
+    const float QC = 5.35f * std::log(s->CO2[i] / s->CO2[226]) * 1.2f;
+    ASSERT_FLOAT_EQ(s->QGHG[i], QC + s->QGHG[226]) << i;
+    ASSERT_FLOAT_EQ(s->QTOT[i], QC + s->QTOT[226]) << i;
+  }
+}
+
+TEST_F(GasRun, PrescribedCO2WithScenarioSulphurKeepsTheAerosolChange) {
+  s->ICO2CONC = 3;
+  s->IMETH = 0;
+  for (int i = 226; i <= s->NYEND; ++i) s->CO2IN[i] = 354.0f + 2.0f * static_cast<float>(i - 226);
+  run();
+  const int i = 300;
+  const float QC = 5.35f * std::log(s->CO2[i] / s->CO2[226]);
+  EXPECT_NE(s->QAER[i], s->QAER[226]);
+  EXPECT_FLOAT_EQ(s->QTOT[i], QC + s->QTOT[226] + (s->QAER[i] - s->QAER[226]));
+  EXPECT_EQ(s->QTROPOZ[i], s->QTROPOZ[226]);
+  EXPECT_EQ(s->QBIO[i], s->QBIO[226]);
+}
+
+TEST_F(GasRun, WarmingFeedbacksRaiseCO2) {
+  run();
+  const float cold = s->CO2[s->NYEND];
+  for (int i = 1; i <= s->NYEND; ++i) s->TEMP[i] = 0.01f * static_cast<float>(i > 200 ? i - 200 : 0);
+  run();
+  EXPECT_GT(s->CO2[s->NYEND], cold);
+  EXPECT_FLOAT_EQ(s->T1990X, 2.0f * s->TEMP[225] - s->TEMP[224]);
+  EXPECT_FLOAT_EQ(s->T2000X, 2.0f * s->TEMP[235] - s->TEMP[234]);
+}
+
+TEST_F(GasRun, SettingsThatWouldIndexOutsideTheSeriesAreRefused) {
+  s->LAGN2O = 0;
+  EXPECT_THROW(GASSTEP(*s, 1, 1), std::invalid_argument);
+  s->LAGN2O = 3;
+  s->LEVCO2 = 0;
+  EXPECT_THROW(GASSTEP(*s, 1, 1), std::invalid_argument);
+  s->LEVCO2 = 2;
+  s->LEVCH4 = 5;
+  EXPECT_THROW(GASSTEP(*s, 1, 1), std::invalid_argument);
+}
+
+TEST(Aerosol, TermsEqualTheir1990ValuesAtTheBaseEmission) {
+  auto s = std::make_unique<OrvState>();
+  s->ES1990 = 63.968f;
+  s->ESNAT = 37.0f;
+  s->QDIR90 = -0.4f;
+  s->QIND90 = -0.8f;
+  s->QFOC90 = 0.1f;
+  s->ECO90 = 1099.0f;
+  s->IFOCSC = 1;
+  AerosolForcing a = AEROSOL(*s, 226, s->ES1990, s->ES1990, 1099.0f);
+  EXPECT_FLOAT_EQ(a.QFOC, 0.1f);
+  EXPECT_FLOAT_EQ(a.QAERDIR, -0.4f + 0.1f);
+  EXPECT_FLOAT_EQ(a.QAER, -0.8f - 0.4f + 0.1f);
+  // Fossil carbon follows CO after 1990 when so chosen.
+  s->IFOCSC = 2;
+  EXPECT_FLOAT_EQ(AEROSOL(*s, 227, s->ES1990, s->ES1990, 1099.0f).QFOC, 0.1f);
+  EXPECT_FLOAT_EQ(AEROSOL(*s, 227, s->ES1990, s->ES1990, 549.5f).QFOC, 0.05f);
+  EXPECT_FLOAT_EQ(AEROSOL(*s, 226, s->ES1990, s->ES1990, 549.5f).QFOC, 0.1f);
+  // Before 1950 the emissions count at 0.7; 1960 is half way to 1.0.
+  EXPECT_FLOAT_EQ(AEROSOL(*s, 150, s->ES1990, s->ES1990, 0.0f).QAERDIR, 0.7f * (-0.4f + 0.1f));
+  const float w1960 = 0.7f + 0.3f * 10.0f / 20.0f, w1961 = 0.7f + 0.3f * 11.0f / 20.0f;
+  EXPECT_FLOAT_EQ(AEROSOL(*s, 196, 10.0f, 20.0f, 0.0f).QAERDIR,
+                  (20.0f * w1961 + 10.0f * w1960) / 2.0f * (-0.3f) / 63.968f);
+}
+
+}  // namespace
+}  // namespace orv
