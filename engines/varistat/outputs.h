@@ -1,0 +1,35 @@
+// The twelve output files of varistat, created at start-up and open until
+// the run ends, and the run headers written to them.
+#pragma once
+
+#include "engines/varistat/state.h"
+#include "records/record_io.h"
+
+namespace vs {
+
+struct VsOutputs {
+  rec::Unit SDFIELDS;    // "SDOUT/SDFIELDS.OUT": the six result tables, output-field correlations
+  rec::Unit SDCORRS;     // "SDOUT/SDCORRS.OUT": inter-model pattern correlations
+  rec::Unit SDFILES;     // "SDOUT/SDFILES.OUT": the run log
+  rec::Unit GHGDELTA;    // "SDOUT/GHGDELTA.OUT": DELMEAN
+  rec::Unit BASESD;      // "SDOUT/BASE-SD.OUT": BASESD
+  rec::Unit DELTASD;     // "SDOUT/DELTA-SD.OUT": DELSD
+  rec::Unit BAROFSNR;    // "SDOUT/BAROFSNR.OUT": BARSNR
+  rec::Unit SNROFBAR;    // "SDOUT/SNROFBAR.OUT": SNRBAR
+  rec::Unit INTERSNR;    // "SDOUT/INTERSNR.OUT": IMSNR
+  rec::Unit TBASESD;     // "TESSERA/BASE-SD.OUT": BASESD dump
+  rec::Unit TDELTASD;    // "TESSERA/DELTA-SD.OUT": DELSD dump
+  rec::Unit TBAROFSNR;   // "TESSERA/BAROFSNR.OUT": BARSNR dump
+};
+
+// Creates SDOUT/ and TESSERA/ when missing, then the twelve files in the
+// order above (each replaces an older file of its name).
+void create_outputs(VsOutputs& out);
+
+// The run headers, file by file in the order of creation: H1 (scaling line),
+// H2 (definition mode and cases), H3 (parameter set, scenario, year), H4
+// (the warming DTGHG) and H5 (model labels), each file getting its own
+// subset; the TESSERA dumps get none.
+void write_run_headers(VsOutputs& out, const VsState& s);
+
+}  // namespace vs
