@@ -1,0 +1,182 @@
+#include "frontend/chain.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "frontend/config_writer.h"
+#include "frontend/process.h"
+#include "frontend/summary.h"
+#include "records/record_io.h"
+
+namespace fs = std::filesystem;
+
+namespace fe {
+namespace {
+
+constexpr int kSteps = 7;
+
+void copy(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+  if (ec) rec::fail(from, 0, "cannot copy to " + to + ": " + ec.message());
+}
+
+void make_dir(const std::string& dir) {
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) rec::fail(dir, 0, "cannot create the folder: " + ec.message());
+}
+
+std::string read_text(const std::string& path) {
+  std::ifstream in(path);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return text;
+}
+
+class Steps {
+ public:
+  Steps(const ChainOptions& opt, std::ostream& out) : opt_(opt), out_(out) {}
+
+  // Runs one program of the chain, with a progress line; a failure stops
+  // the chain with the program's own message.
+  void run(const std::string& what, const std::string& program, const std::vector<std::string>& args,
+           const std::string& dir, const std::vector<std::pair<std::string, std::string>>& env = {}) {
+    char head[96];
+    std::snprintf(head, sizeof head, "[%d/%d] %-52s", ++step_, kSteps, what.c_str());
+    out_ << head << std::flush;
+    auto t0 = std::chrono::steady_clock::now();
+    std::string log = dir + "/" + program + ".log";
+    int status = run_program(opt_.bin_dir + "/" + program, args, dir, log, env);
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (status != 0) {
+      out_ << " FAILED\n";
+      throw ProgramFailed(program + " failed (exit status " + std::to_string(status) + ") in " + dir +
+                       ":\n" + read_text(log) + "run folder: " + opt_.out_dir);
+    }
+    char tail[32];
+    std::snprintf(tail, sizeof tail, " done %6.2f s\n", secs);
+    out_ << tail;
+  }
+  void note(const std::string& what) {
+    char head[96];
+    std::snprintf(head, sizeof head, "[%d/%d] %-52s done\n", ++step_, kSteps, what.c_str());
+    out_ << head;
+  }
+
+ private:
+  const ChainOptions& opt_;
+  std::ostream& out_;
+  int step_ = 0;
+};
+
+void prepare_orvtar(const RunSettings& rs, const Scenario& s, const ChainOptions& opt, const std::string& dir) {
+  make_dir(dir);
+  write_orvtar_configs(rs, dir);
+  copy(opt.data_dir + "/co2hist.IN", dir + "/co2hist.IN");
+  copy(s.emk, dir + "/GAS.EMK");
+  copy(s.qhalos, dir + "/QHALOS.IN");
+  if (!rs.co2_file.empty()) copy(rs.co2_file, dir + "/co2input.dat");
+  if (!rs.extra_forcing_file.empty()) copy(rs.extra_forcing_file, dir + "/qextra.in");
+}
+
+// The model data tree: the setting, then $TESSERA_DATA_ROOT, then a
+// synthetic tree made once in the user's cache folder.
+std::string data_root(const RunSettings& rs, Steps& steps, bool& synthetic) {
+  synthetic = false;
+  if (!rs.engines.data_root.empty()) {
+    if (!fs::is_directory(rs.engines.data_root))
+      throw rec::Error("[engines] data_root " + rs.engines.data_root + " is not a folder");
+    steps.note("model data tree " + rs.engines.data_root);
+    return rs.engines.data_root;
+  }
+  if (const char* env = std::getenv("TESSERA_DATA_ROOT"); env && *env && fs::is_directory(env)) {
+    steps.note(std::string("model data tree $TESSERA_DATA_ROOT"));
+    return env;
+  }
+  synthetic = true;
+  std::string cache;
+  if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x) cache = x;
+  else if (const char* h = std::getenv("HOME"); h && *h) cache = std::string(h) + "/.cache";
+  else cache = fs::temp_directory_path().string();
+  std::string root = cache + "/scenario-toolkit/synthetic-tree-seed1";
+  if (fs::exists(root + "/.complete")) {
+    steps.note("synthetic model data tree (cached)");
+    return root;
+  }
+  std::string tmp = root + ".partial";
+  std::error_code ec;
+  fs::remove_all(tmp, ec);
+  make_dir(tmp);
+  steps.run("synthetic model data tree (made once)", "tesseragen",
+            {"--quiet", "--seed", "1", "--workdir", tmp + "/WORK", tmp}, tmp);
+  std::ofstream(tmp + "/.complete") << "complete\n";
+  fs::remove_all(root, ec);
+  fs::rename(tmp, root, ec);
+  if (ec) rec::fail(root, 0, "cannot store the synthetic tree: " + ec.message());
+  return root;
+}
+
+void prepare_engines(const RunSettings& rs, int ISCEN, const ChainOptions& opt, const std::string& ref_dir,
+                     const std::string& pol_dir, const std::string& dir) {
+  make_dir(dir);
+  for (const char* sub : {"IMOUT", "SDOUT", "TESSERA"}) make_dir(dir + "/" + sub);
+  write_engine_configs(rs.engines, ISCEN, dir);
+  copy(opt.data_dir + "/MASK.L", dir + "/MASK.L");
+  copy(opt.data_dir + "/MASK.O", dir + "/MASK.O");
+  if (!rs.engines.mask_file.empty()) copy(rs.engines.mask_file, dir + "/MASK.U");
+  // The drive files' .out versions already have the weights-file layout:
+  // six header records, then year, GHG, three regional and total warming.
+  copy(ref_dir + "/middrive.out", dir + "/TSU.DR");
+  copy(ref_dir + "/usrdrive.out", dir + "/TSU.UR");
+  copy(pol_dir + "/middrive.out", dir + "/TSU.DP");
+  copy(pol_dir + "/usrdrive.out", dir + "/TSU.UP");
+}
+
+void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const std::string& root, bool synthetic) {
+  std::ofstream r(opt.out_dir + "/README.txt");
+  r << "Scenario run\n\n"
+    << "orvtar-reference/   climate model, reference scenario " << rs.reference.label
+    << ": ORV.OUT (report), temps.dis, sealev.dis, concs.dis, forcings.dis, emiss.dis, *drive.raw/.out\n"
+    << "orvtar-policy/      the same for the policy scenario " << rs.policy.label << "\n"
+    << "engines-reference/  crossmod (IMOUT/, TESSERA/) and varistat (SDOUT/, TESSERA/) with the reference warming\n"
+    << "engines-policy/     the same with the policy warming\n"
+    << "settings.ini        the settings of this run\n\n"
+    << "Model data tree: " << root << "\n";
+  if (synthetic)
+    r << "The regional results come from SYNTHETIC model patterns, not from climate-model output.\n";
+}
+
+}  // namespace
+
+void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out) {
+  make_dir(opt.out_dir);
+  if (!opt.settings_path.empty()) copy(opt.settings_path, opt.out_dir + "/settings.ini");
+  else std::ofstream(opt.out_dir + "/settings.ini") << default_settings_text();
+
+  Steps steps(opt, out);
+  ScenarioResult ref{rs.reference.label, opt.out_dir + "/orvtar-reference", opt.out_dir + "/engines-reference"};
+  ScenarioResult pol{rs.policy.label, opt.out_dir + "/orvtar-policy", opt.out_dir + "/engines-policy"};
+  prepare_orvtar(rs, rs.reference, opt, ref.orvtar_dir);
+  steps.run("orvtar, reference scenario " + rs.reference.label, "orvtar", {}, ref.orvtar_dir);
+  prepare_orvtar(rs, rs.policy, opt, pol.orvtar_dir);
+  steps.run("orvtar, policy scenario " + rs.policy.label, "orvtar", {}, pol.orvtar_dir);
+
+  bool synthetic = false;
+  std::string root = data_root(rs, steps, synthetic);
+  std::vector<std::pair<std::string, std::string>> env{{"TESSERA_DATA_ROOT", root}};
+  int ISCEN = 1;
+  for (const ScenarioResult* s : {&ref, &pol}) {
+    prepare_engines(rs, ISCEN++, opt, ref.orvtar_dir, pol.orvtar_dir, s->engine_dir);
+    steps.run("crossmod, " + s->label + " warming", "crossmod", {}, s->engine_dir, env);
+    steps.run("varistat, " + s->label + " warming", "varistat", {}, s->engine_dir, env);
+  }
+  write_run_readme(rs, opt, root, synthetic);
+  print_summary(rs, ref, pol, synthetic, out);
+  out << "\nOutputs: " << opt.out_dir << " (README.txt there says what each folder holds)\n";
+}
+
+}  // namespace fe

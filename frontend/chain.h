@@ -1,0 +1,32 @@
+// The default job: two climate-model runs (reference and policy scenario),
+// the weights files made from their drive files, and the two pattern engines
+// for each scenario, in one run folder.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "frontend/run_settings.h"
+#include "records/record_io.h"
+
+namespace fe {
+
+struct ChainOptions {
+  std::string settings_path;  // copied into the run folder; empty when defaults are used
+  std::string out_dir;        // the run folder, created when missing
+  std::string data_dir;       // bundled inputs
+  std::string bin_dir;        // orvtar, crossmod, varistat, tesseragen
+};
+
+// A program of the chain ended with a non-zero status.
+class ProgramFailed : public rec::Error {
+ public:
+  using rec::Error::Error;
+};
+
+// Runs the chain, printing a progress line per step and the summary to
+// `out`. A failing program throws rec::Error with its message, its log and
+// the run folder.
+void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out);
+
+}  // namespace fe

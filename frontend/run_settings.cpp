@@ -1,0 +1,348 @@
+#include "frontend/run_settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "frontend/orvtar_items.h"
+#include "records/record_io.h"
+
+namespace fs = std::filesystem;
+
+namespace fe {
+namespace {
+
+constexpr const char* kBundled[][2] = {
+    {"RCP2.6", "RCP26"}, {"RCP4.5", "RCP45"}, {"RCP6.0", "RCP60"}, {"RCP8.5", "RCP85"}};
+
+constexpr const char* kSeasons[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP",
+                                    "OCT", "NOV", "DEC", "DJF", "MAM", "JJA", "SON", "ANN"};
+
+std::string upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string section_of(std::string_view file) {
+  std::string s(file.substr(0, file.find('.')));
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+[[noreturn]] void bad(const SettingsFile& f, const Setting& s, const std::string& want) {
+  fail_line(f.name, s.line,
+            "[" + s.section + "] " + s.key + " = \"" + s.value + "\": expected " + want);
+}
+
+bool parse_int(const std::string& t, long& v) {
+  auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+  return r.ec == std::errc() && r.ptr == t.data() + t.size();
+}
+
+bool parse_real(const std::string& t, double& v) {
+  auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+  return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(v);
+}
+
+std::string range_text(const Item& it) {
+  std::ostringstream os;
+  auto num = [&](double x) {
+    std::ostringstream n;
+    n << x;
+    return n.str();
+  };
+  const char* what = it.kind == Kind::Int ? "an integer" : "a number";
+  bool lo = !std::isnan(it.min), hi = !std::isnan(it.max);
+  os << what;
+  if (lo && hi && it.kind == Kind::Int && it.min == it.max)
+    os << " equal to " << num(it.min);
+  else if (lo && hi)
+    os << (it.min_exclusive ? " above " : " from ") << num(it.min) << (it.min_exclusive ? " up to " : " to ")
+       << num(it.max);
+  else if (lo)
+    os << (it.min_exclusive ? " above " : " of at least ") << num(it.min);
+  else if (hi)
+    os << " of at most " << num(it.max);
+  return os.str();
+}
+
+void check_item(const SettingsFile& f, const Setting& s, const Item& it) {
+  double v = 0;
+  if (it.kind == Kind::Int) {
+    long n = 0;
+    if (!parse_int(s.value, n) || n < -999999999 || n > 9999999999) bad(f, s, range_text(it));
+    v = static_cast<double>(n);
+  } else if (!parse_real(s.value, v)) {
+    bad(f, s, range_text(it));
+  }
+  bool ok = true;
+  if (!std::isnan(it.min)) ok = it.min_exclusive ? v > it.min : v >= it.min;
+  if (!std::isnan(it.max)) ok = ok && v <= it.max;
+  if (it.kind == Kind::Real && s.value.size() > 10) ok = false;
+  if (!ok) bad(f, s, range_text(it) + (s.value.size() > 10 ? " in at most 10 characters" : ""));
+}
+
+std::string resolve(const SettingsFile& f, const std::string& path) {
+  fs::path p(path);
+  if (p.is_relative()) p = fs::absolute(fs::path(f.name).parent_path() / p);
+  return p.lexically_normal().string();
+}
+
+std::string existing_file(const SettingsFile& f, const Setting& s) {
+  std::string p = resolve(f, s.value);
+  if (!fs::is_regular_file(p)) bad(f, s, "the path of an existing file (" + p + " not found)");
+  return p;
+}
+
+Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
+                  const std::string& fallback, const std::string& data_dir) {
+  std::string name = s ? s->value : fallback;
+  Scenario out;
+  for (auto& b : kBundled) {
+    if (upper(name) == b[0] || upper(name) == b[1]) {
+      out.label = b[0];
+      out.emk = data_dir + "/GAS-" + b[1] + ".EMK";
+      out.qhalos = data_dir + "/QHALOS-" + b[1] + ".IN";
+    }
+  }
+  if (out.label.empty()) {
+    if (name.find('/') == std::string::npos && name.find('.') == std::string::npos)
+      bad(f, *s, "RCP2.6, RCP4.5, RCP6.0, RCP8.5 or the path of an emissions profile");
+    out.emk = existing_file(f, *s);
+    out.label = fs::path(out.emk).filename().string();
+    out.qhalos = data_dir + "/QHALOS-RCP45.IN";
+  }
+  if (halos) {
+    bool bundled = false;
+    for (auto& b : kBundled)
+      if (upper(halos->value) == b[0] || upper(halos->value) == b[1]) {
+        out.qhalos = data_dir + "/QHALOS-" + b[1] + ".IN";
+        bundled = true;
+      }
+    if (!bundled) out.qhalos = existing_file(f, *halos);
+  }
+  return out;
+}
+
+int choice(const SettingsFile& f, const Setting& s, std::initializer_list<const char*> names) {
+  int k = 1;
+  std::string all;
+  for (const char* n : names) {
+    if (upper(s.value) == n) return k;
+    all += (k > 1 ? (k == static_cast<int>(names.size()) ? " or " : ", ") : "") + std::string(n);
+    ++k;
+  }
+  bad(f, s, all);
+}
+
+void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) {
+  std::string k = upper(s.key);
+  if (k == "YEAR") {
+    long y = 0;
+    if (!parse_int(s.value, y) || y < 1961 || y > 2504) bad(f, s, "a year from 1961 to 2504");
+    e.IYEAR = static_cast<int>(y);
+  } else if (k == "VARIABLE") {
+    e.IVAR = choice(f, s, {"TEMP", "PRECIP"});
+  } else if (k == "SEASON") {
+    std::string v = upper(s.value);
+    e.ISEAS = 0;
+    for (int i = 0; i < 17; ++i)
+      if (v == kSeasons[i]) e.ISEAS = i + 1;
+    if (e.ISEAS == 0) bad(f, s, "a month JAN to DEC, a season DJF, MAM, JJA, SON, or ANN");
+  } else if (k == "MODELS") {
+    e.IMOD.clear();
+    std::string v = upper(s.value);
+    if (v == "ALL") {
+      for (int m = 1; m <= 17; ++m) e.IMOD.push_back(m);
+      return;
+    }
+    if (v == "NONE") return;
+    for (char& c : v)
+      if (c == ',') c = ' ';
+    std::istringstream is(v);
+    std::string code;
+    while (is >> code) {
+      long m = 0;
+      if (code.size() != 4 || code.compare(0, 2, "GC") != 0 || !parse_int(code.substr(2), m) ||
+          m < 1 || m > 17)
+        bad(f, s, "\"all\", \"none\" or model codes GC01 to GC17 separated by blanks or commas");
+      for (int prev : e.IMOD)
+        if (prev == m) bad(f, s, "each model once (" + code + " is listed twice)");
+      e.IMOD.push_back(static_cast<int>(m));
+    }
+    if (e.IMOD.empty()) bad(f, s, "\"all\", \"none\" or model codes GC01 to GC17");
+  } else if (k == "AREA") {
+    std::istringstream is(s.value);
+    std::string kind;
+    is >> kind;
+    kind = upper(kind);
+    e.IMASK = 0;
+    e.mask_file.clear();
+    if (kind == "GLOBAL") {
+      e.XLAT1 = -90, e.XLAT2 = 90, e.XLON1 = -180, e.XLON2 = 180;
+      e.area_label = "global";
+    } else if (kind == "LAND" || kind == "OCEAN") {
+      e.IMASK = 1;
+      e.MASKID = kind == "LAND" ? 'L' : 'O';
+      e.area_label = kind == "LAND" ? "land" : "ocean";
+    } else if (kind == "BOX") {
+      double v[4];
+      for (double& x : v)
+        if (!(is >> x)) bad(f, s, "box SOUTH NORTH WEST EAST in degrees, e.g. box 30 60 -10 40");
+      std::string extra;
+      if (is >> extra) bad(f, s, "box SOUTH NORTH WEST EAST with nothing after it");
+      if (v[0] < -90 || v[1] > 90 || v[0] >= v[1])
+        bad(f, s, "a southern limit below the northern one, both from -90 to 90");
+      if (v[2] < -180 || v[3] > 180 || v[2] >= v[3])
+        bad(f, s, "a western limit below the eastern one, both from -180 to 180 (no wrap across 180)");
+      e.XLAT1 = v[0], e.XLAT2 = v[1], e.XLON1 = v[2], e.XLON2 = v[3];
+      e.area_label = "box " + s.value.substr(s.value.find_first_of(" \t") + 1);
+    } else if (kind == "MASK") {
+      std::string path;
+      std::getline(is >> std::ws, path);
+      if (path.empty()) bad(f, s, "mask followed by the path of a mask file");
+      Setting p = s;
+      p.value = path;
+      e.IMASK = 1;
+      e.MASKID = 'U';
+      e.mask_file = existing_file(f, p);
+      e.area_label = "mask " + path;
+    } else {
+      bad(f, s, "global, land, ocean, box SOUTH NORTH WEST EAST, or mask PATH");
+    }
+  } else if (k == "SCALING") {
+    e.ISCALE = choice(f, s, {"LINEAR", "EXPONENTIAL"});
+  } else if (k == "PARAMETER_SET") {
+    e.IPSET = choice(f, s, {"DEFAULT", "USER"});
+  } else if (k == "AEROSOLS") {
+    e.ISULF = choice(f, s, {"OFF", "ON"}) - 1;
+  } else if (k == "DEFINITION") {
+    e.IDEF = choice(f, s, {"1", "2", "BOTH"});
+  } else if (k == "THRESHOLD") {
+    if (!parse_real(s.value, e.THRESH) || s.value.size() > 10)
+      bad(f, s, "a number of at most 10 characters");
+  } else if (k == "OBSERVED") {
+    e.OBSSET = choice(f, s, {"OLD", "NEW"}) == 1 ? "OLD" : "NEW";
+  } else if (k == "DATA_ROOT") {
+    e.data_root = s.value.empty() ? "" : resolve(f, s.value);
+  } else {
+    bad(f, s, "one of the engine settings year, variable, season, models, area, scaling, "
+              "parameter_set, aerosols, definition, threshold, observed, data_root");
+  }
+}
+
+}  // namespace
+
+RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir) {
+  RunSettings rs;
+  for (const Item& it : orvtar_items()) rs.orvtar[std::string(it.name)] = std::string(it.deflt);
+  rs.engines.IMOD.clear();
+  for (int m = 1; m <= 17; ++m) rs.engines.IMOD.push_back(m);
+
+  const Setting* ref = nullptr;
+  const Setting* pol = nullptr;
+  const Setting* ref_halos = nullptr;
+  const Setting* pol_halos = nullptr;
+  for (const Setting& s : f.entries) {
+    std::string key = upper(s.key);
+    if (s.section == "scenarios") {
+      if (key == "REFERENCE") ref = &s;
+      else if (key == "POLICY") pol = &s;
+      else if (key == "REFERENCE_HALOCARBONS") ref_halos = &s;
+      else if (key == "POLICY_HALOCARBONS") pol_halos = &s;
+      else bad(f, s, "reference, policy, reference_halocarbons or policy_halocarbons");
+    } else if (s.section == "inputs") {
+      if (key == "CO2_FILE") rs.co2_file = s.value.empty() ? "" : existing_file(f, s);
+      else if (key == "EXTRA_FORCING_FILE") rs.extra_forcing_file = s.value.empty() ? "" : existing_file(f, s);
+      else bad(f, s, "co2_file or extra_forcing_file");
+    } else if (s.section == "engines") {
+      engine_setting(f, s, rs.engines);
+    } else {
+      const Item* found = nullptr;
+      for (const Item& it : orvtar_items())
+        if (section_of(it.file) == s.section && upper(s.key) == it.name) found = &it;
+      if (!found) {
+        bool known_section = false;
+        for (auto file : orvtar_files()) known_section |= section_of(file) == s.section;
+        if (!known_section)
+          fail_line(f.name, s.line,
+                    "unknown section [" + s.section +
+                        "]; expected scenarios, inputs, engines, orvuser, orvgas, orvmod, orvrun or orvxtra");
+        bad(f, s, "a configuration item of " + upper(s.section) + ".CFG (see the settings written by init)");
+      }
+      check_item(f, s, *found);
+      rs.orvtar[std::string(found->name)] = s.value;
+    }
+  }
+  rs.reference = scenario(f, ref, ref_halos, "RCP4.5", data_dir);
+  rs.policy = scenario(f, pol, pol_halos, "RCP2.6", data_dir);
+
+  rs.IYEND = std::stoi(rs.orvtar["IYEND"]);
+  rs.IREFYR = std::stoi(rs.orvtar["IREFYR"]);
+  auto line_of = [&](const char* section, const char* key) {
+    const Setting* s = f.find(section, key);
+    return s ? s->line : 0L;
+  };
+  if (rs.engines.IYEAR > rs.IYEND)
+    fail_line(f.name, line_of("engines", "year"),
+              "[engines] year " + std::to_string(rs.engines.IYEAR) +
+                  ": expected a year no later than the climate model's last year IYEND = " +
+                  std::to_string(rs.IYEND));
+  if (rs.IREFYR > rs.IYEND)
+    fail_line(f.name, line_of("orvuser", "IREFYR"),
+              "IREFYR " + std::to_string(rs.IREFYR) + ": expected a year no later than IYEND = " +
+                  std::to_string(rs.IYEND));
+  if (rs.engines.IMOD.empty() && rs.engines.ISULF == 0)
+    fail_line(f.name, line_of("engines", "models"),
+              "[engines] models = none needs aerosols = on: there is nothing else to scale");
+  if (std::stoi(rs.orvtar["ICO2CONC"]) >= 1 && rs.co2_file.empty())
+    fail_line(f.name, line_of("orvmod", "ICO2CONC"),
+              "ICO2CONC " + rs.orvtar["ICO2CONC"] + " needs [inputs] co2_file, the CO2 concentrations to use");
+  if (std::stoi(rs.orvtar["IQEXTRA"]) >= 1 && rs.extra_forcing_file.empty())
+    fail_line(f.name, line_of("orvmod", "IQEXTRA"),
+              "IQEXTRA " + rs.orvtar["IQEXTRA"] + " needs [inputs] extra_forcing_file, the extra forcing to add");
+  return rs;
+}
+
+std::string default_settings_text() {
+  std::ostringstream os;
+  os << "# Settings of a scenario run: the emissions scenarios, the climate model's\n"
+        "# configuration and the regional pattern engines. `scenario run` reads this file;\n"
+        "# anything left out takes the default shown. Paths are relative to this file.\n\n"
+        "[scenarios]\n"
+        "reference = RCP4.5   # reference emissions: RCP2.6, RCP4.5, RCP6.0, RCP8.5 or a GAS.EMK-layout file\n"
+        "policy = RCP2.6      # policy emissions, chosen the same way\n"
+        "# reference_halocarbons = RCP4.5   # halocarbon forcing (QHALOS layout): an RCP name or a file;\n"
+        "# policy_halocarbons = RCP2.6      # default: the scenario's own, RCP4.5 for a profile given by path\n\n"
+        "[inputs]\n"
+        "# co2_file =            # CO2 concentrations (co2input.dat layout), needed when ICO2CONC >= 1\n"
+        "# extra_forcing_file =  # extra forcing (qextra.in layout), needed when IQEXTRA >= 1\n\n"
+        "[engines]\n"
+        "year = 2100             # year whose warming scales the patterns, 1961 to IYEND\n"
+        "variable = TEMP         # TEMP (degC) or PRECIP (mm/day)\n"
+        "season = ANN            # JAN..DEC, DJF, MAM, JJA, SON or ANN\n"
+        "models = all            # all, none (aerosol patterns only), or codes such as GC01 GC05 GC12\n"
+        "area = global           # global, land, ocean, box SOUTH NORTH WEST EAST (degrees), or mask PATH\n"
+        "scaling = linear        # linear, or exponential (precipitation: compounding % per degC)\n"
+        "parameter_set = DEFAULT # climate-model warming used: DEFAULT (MID set) or USER\n"
+        "aerosols = on           # on: add the regional sulphate-aerosol patterns; off: greenhouse gases only\n"
+        "definition = 1          # which change fields of each model: 1, 2 or both\n"
+        "threshold = 0.0         # increase-above threshold, degC or % per degC of global warming\n"
+        "observed = NEW          # observed baseline climatology: NEW or OLD\n"
+        "data_root =             # model data tree; empty: $TESSERA_DATA_ROOT, else a synthetic tree\n";
+  std::string_view current;
+  for (const Item& it : orvtar_items()) {
+    if (it.file != current) {
+      current = it.file;
+      os << "\n[" << section_of(it.file) << "]   # " << it.file << "\n";
+    }
+    std::string line = std::string(it.name) + " = " + std::string(it.deflt);
+    if (line.size() < 22) line.resize(22, ' ');
+    os << (it.name == "IRUNMODE" ? "# " : "") << line << " # " << it.meaning
+       << " (default " << it.deflt << ")\n";
+  }
+  return os.str();
+}
+
+}  // namespace fe

@@ -1,0 +1,61 @@
+// The validated settings of one chain run: every climate-model item, the
+// two scenarios and the engine choices, translated from the names users know
+// to the positional values the programs read.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "frontend/settings_file.h"
+
+namespace fe {
+
+struct Scenario {
+  std::string label;   // "RCP4.5", or the file name for a profile given by path
+  std::string emk;     // emissions profile (GAS.EMK layout)
+  std::string qhalos;  // halocarbon forcing (QHALOS.IN layout)
+};
+
+struct EngineSettings {
+  int IYEAR = 2100;
+  int IVAR = 1;
+  int ISEAS = 17;
+  int ISCALE = 1;
+  int IPSET = 1;
+  int ISULF = 1;
+  int IDEF = 1;
+  std::vector<int> IMOD;  // catalogue indices 1..17
+  double XLAT1 = -90, XLAT2 = 90, XLON1 = -180, XLON2 = 180;
+  int IMASK = 0;
+  char MASKID = 'L';
+  std::string mask_file;  // copied to MASK.<MASKID> when IMASK is 1
+  std::string area_label = "global";
+  double THRESH = 0.0;
+  std::string OBSSET = "NEW";
+  std::string data_root;  // empty: TESSERA_DATA_ROOT, else a synthetic tree
+};
+
+struct RunSettings {
+  std::map<std::string, std::string> orvtar;  // item name -> value text
+  Scenario reference;
+  Scenario policy;
+  std::string co2_file;            // co2input.dat when ICO2CONC >= 1
+  std::string extra_forcing_file;  // qextra.in when IQEXTRA >= 1
+  EngineSettings engines;
+  int IYEND = 2100;
+  int IREFYR = 1990;
+};
+
+// Checks every entry of the settings file and fills in defaults for what
+// it leaves out. Any unknown key, malformed value or value out of range
+// throws rec::Error naming the file, the line and the accepted values.
+// Relative paths are taken from the settings file's folder; `data_dir` is
+// where the bundled inputs are.
+RunSettings validate_settings(const SettingsFile& file, const std::string& data_dir);
+
+// The text of a settings file that lists every setting with its default, and
+// a comment with its unit and meaning.
+std::string default_settings_text();
+
+}  // namespace fe
