@@ -1,5 +1,8 @@
 #include "orvtar/control/startup.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "orvtar/control/config.h"
 #include "orvtar/control/emissions.h"
 #include "orvtar/control/inputs.h"
@@ -9,6 +12,10 @@ namespace orv {
 void startup(OrvState& s, rec::Unit& report) {
   read_co2hist(s);
 
+  // The report of an earlier run goes first, so that a run that stops
+  // before its first line leaves an empty report rather than an old one.
+  std::error_code gone;
+  std::filesystem::remove("ORV.OUT", gone);
   report.open("ORV.OUT", rec::Status::Unknown);
 
   read_orvuser(s);
