@@ -1,0 +1,15 @@
+// The annual store: hemispheric and global temperatures of the year just
+// completed, thermal expansion of the ocean column and, from 1990 on, the
+// glacier, Greenland, Antarctic and extra sea-level terms of the parameter
+// set.
+#pragma once
+
+#include "orvtar/physics/state.h"
+
+namespace orv {
+
+// Stores the current climate state at element n (the year whose start has
+// just been reached, 2 or more) of the state series.
+void ANNSTORE(OrvState& s, int n);
+
+}  // namespace orv

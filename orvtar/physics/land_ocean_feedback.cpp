@@ -1,0 +1,84 @@
+#include "orvtar/physics/land_ocean_feedback.h"
+
+#include <cmath>
+
+namespace orv {
+
+namespace {
+
+constexpr int MAXTRIAL = 40;
+constexpr float TOLERANCE = 0.001f;  // on the land/ocean warming ratio
+
+}  // namespace
+
+BoxTemperatures boxEquilibrium(float Q, float XO, float XL, float FL1, float FL2, float XKLO,
+                               float XKNS) {
+  const double fl1 = FL1 / 2.0, fl2 = FL2 / 2.0;
+  const double fo1 = 0.5 - fl1, fo2 = 0.5 - fl2;
+  const double a = XKLO / 2.0, b = XKNS / 2.0;
+  const double q = Q, xo = XO, xl = XL;
+  // Each land box: -a*TO + (xl*fl + a)*TL = fl*q, so TL = (fl*q + a*TO)/dL.
+  const double dNL = xl * fl1 + a, dSL = xl * fl2 + a;
+  // What remains for the two ocean boxes, coupled through b.
+  const double A11 = xo * fo1 + b + a - a * a / dNL;
+  const double A22 = xo * fo2 + b + a - a * a / dSL;
+  const double R1 = fo1 * q + a * fl1 * q / dNL;
+  const double R2 = fo2 * q + a * fl2 * q / dSL;
+  const double det = A11 * A22 - b * b;
+  const double TNO = (R1 * A22 + b * R2) / det;
+  const double TSO = (A11 * R2 + b * R1) / det;
+  return {static_cast<float>(TNO), static_cast<float>((fl1 * q + a * TNO) / dNL),
+          static_cast<float>(TSO), static_cast<float>((fl2 * q + a * TSO) / dSL)};
+}
+
+void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X,
+            float RLO) {
+  const float fl1 = FL1 / 2.0f, fl2 = FL2 / 2.0f;
+  const float fo1 = 0.5f - fl1, fo2 = 0.5f - fl2;
+  const float fl = fl1 + fl2, fo = fo1 + fo2, r = fo / fl;
+  const float XLAM = Q2X / DT2X;
+  // The land parameter that keeps the global equilibrium warming at DT2X
+  // when land warms RLO times as much as ocean.
+  auto paired = [&](float XO) { return XLAM + (XLAM - XO) * r / RLO; };
+
+  float X[MAXTRIAL + 2] = {}, ERR[MAXTRIAL + 1] = {};
+  X[1] = XLAM;
+  X[2] = XLAM + 1.0f;
+  float STEP = 1.0f;
+  bool bracketed = false;
+
+  for (int k = 1; k <= MAXTRIAL; ++k) {
+    const float XL = paired(X[k]);
+    const BoxTemperatures t = boxEquilibrium(Q2X, X[k], XL, FL1, FL2, XKLO, XKNS);
+    const float TLAND = (fl1 * t.TNL + fl2 * t.TSL) / fl;
+    const float TOCEAN = (fo1 * t.TNO + fo2 * t.TSO) / fo;
+    ERR[k] = RLO - TLAND / TOCEAN;
+    if (std::fabs(ERR[k]) < TOLERANCE) {
+      s.XLAMO = X[k];
+      s.XLAML = XL;
+      return;
+    }
+    if (k == 1) continue;  // the second trial is preset
+
+    const float P = ERR[k - 1] * ERR[k];
+    if (P >= 0.0f) {
+      // No sign change yet: keep stepping, turning back if the error grew.
+      if (std::fabs(ERR[k]) > std::fabs(ERR[k - 1])) STEP = -STEP;
+      X[k + 1] = X[k] + STEP;
+    } else {
+      bracketed = true;
+    }
+    if (bracketed) {
+      if (P < 0.0f) {
+        X[k + 1] = X[k] - ERR[k] * (X[k] - X[k - 1]) / (ERR[k] - ERR[k - 1]);
+      } else if (ERR[k] != ERR[k - 2]) {
+        // (Equal errors would make the secant undefined; the plain step stands.)
+        X[k + 1] = X[k] - ERR[k] * (X[k] - X[k - 2]) / (ERR[k] - ERR[k - 2]);
+      }
+    }
+  }
+  s.XLAMO = X[MAXTRIAL + 1];
+  s.XLAML = paired(s.XLAMO);
+}
+
+}  // namespace orv
