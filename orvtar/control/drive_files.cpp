@@ -1,0 +1,91 @@
+#include "orvtar/control/drive_files.h"
+
+#include <algorithm>
+#include <string>
+
+#include "orvtar/control/report_common.h"
+#include "records/record_io.h"
+
+namespace orv {
+
+float aerosol_ratio(float total, float ghg, float reg1, float reg2, float reg3) {
+  const float aer = total - ghg;
+  const float reg = reg1 + reg2 + reg3;
+  if (reg == 0.0f) return 1.0f;
+  return std::clamp(aer / reg, 0.0f, 2.0f);
+}
+
+namespace {
+
+// RATIO, RSMOOTH and TSCL of one parameter set, by year index 197 .. NYEND.
+struct ScaledRegions {
+  float RATIO[NY] = {};
+  float RSMOOTH[NY] = {};
+  float TSCL[6][NDRV] = {};  // k = 3..5, y = i - 196
+};
+
+void scale_regions(const OrvState& s, int p, ScaledRegions& r) {
+  const int n = s.NYEND;
+  for (int i = 197; i <= n; ++i) {
+    const int y = i - 196;
+    r.RATIO[i] = aerosol_ratio(s.TDRV[1][p][y], s.TDRV[2][p][y], s.TDRV[3][p][y],
+                               s.TDRV[4][p][y], s.TDRV[5][p][y]);
+  }
+  // Seven-year running mean; the three years at each end keep their ratio.
+  for (int i = 197; i <= n; ++i) {
+    if (i >= 200 && i <= n - 3) {
+      float sum = 0.0f;
+      for (int j = i - 3; j <= i + 3; ++j) sum += r.RATIO[j];
+      r.RSMOOTH[i] = sum / 7.0f;
+    } else {
+      r.RSMOOTH[i] = r.RATIO[i];
+    }
+  }
+  for (int i = 197; i <= n; ++i) {
+    const int y = i - 196;
+    for (int k = 3; k <= 5; ++k) r.TSCL[k][y] = s.TDRV[k][p][y] * r.RSMOOTH[i];
+  }
+}
+
+void write_head(rec::Unit& out, const OrvState& s, int p) {
+  out.write("(1X,'PROFILE: ',A20)", {s.PROFILE});
+  switch (p) {
+    case 1: out.write("(/,1X,'LOW CLIMATE MODEL PARAMETERS')"); break;
+    case 2: out.write("(/,1X,'MID CLIMATE MODEL PARAMETERS')"); break;
+    case 3: out.write("(/,1X,'HIGH CLIMATE MODEL PARAMETERS')"); break;
+    case 4: out.write("(/,1X,'USER CLIMATE MODEL PARAMETERS')"); break;
+    default: break;
+  }
+  out.write("(/,2X,'YEAR       GHG     ESO21     ESO22     ESO23','       SUM')");
+  out.write("(1X,'REF T',40X,F10.4)", {s.TAVG[p]});
+}
+
+}  // namespace
+
+void write_drive_files(const OrvState& s) {
+  static constexpr const char* STEM[5] = {"", "lodrive", "middrive", "hidrive", "usrdrive"};
+  rec::Unit raw[5], scaled[5];
+  for (int p = 1; p <= 4; ++p) {
+    raw[p].open(std::string(STEM[p]) + ".raw", rec::Status::Unknown);
+    scaled[p].open(std::string(STEM[p]) + ".out", rec::Status::Unknown);
+  }
+  ScaledRegions r;
+  for (int p = 1; p <= 4; ++p) {
+    scale_regions(s, p, r);
+    write_head(raw[p], s, p);
+    write_head(scaled[p], s, p);
+    for (int y = 1; y <= s.NYEND - 196; ++y) {
+      const int year = 1960 + y;
+      const auto& t = s.TDRV;
+      raw[p].write("(1X,I5,5F10.4)", {year, t[2][p][y], t[3][p][y], t[4][p][y], t[5][p][y], t[1][p][y]});
+      scaled[p].write("(1X,I5,5F10.4)",
+                      {year, t[2][p][y], r.TSCL[3][y], r.TSCL[4][y], r.TSCL[5][y], t[1][p][y]});
+    }
+  }
+  for (int p = 1; p <= 4; ++p) {
+    raw[p].close();
+    scaled[p].close();
+  }
+}
+
+}  // namespace orv
