@@ -107,9 +107,10 @@ Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
     }
   }
   if (out.label.empty()) {
-    if (name.find('/') == std::string::npos && name.find('.') == std::string::npos)
-      bad(f, *s, "RCP2.6, RCP4.5, RCP6.0, RCP8.5 or the path of an emissions profile");
-    out.emk = existing_file(f, *s);
+    out.emk = resolve(f, s->value);
+    if (!fs::is_regular_file(out.emk))
+      bad(f, *s, "RCP2.6, RCP4.5, RCP6.0, RCP8.5 or the path of an emissions profile (no file " +
+                     out.emk + ")");
     out.label = fs::path(out.emk).filename().string();
     out.qhalos = data_dir + "/QHALOS-RCP45.IN";
   }

@@ -1,0 +1,112 @@
+// The positional files the front end writes, read back by the programs' own
+// readers: every value must land in the item the settings named.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "engines/common/config.h"
+#include "frontend/config_writer.h"
+#include "frontend/run_settings.h"
+#include "frontend/settings_file.h"
+#include "orvtar/control/config.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InTempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("fe_writer_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  fs::path old_, dir_;
+};
+
+TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
+  fe::RunSettings rs = fe::validate_settings(
+      fe::parse_settings("[orvuser]\nLEVCO2 = 3\nDT2XUSER = 2.75\nIYEND = 2300\n"
+                         "[orvgas]\nTAUN2O = 114.5\nLEVCH4 = 1\nITAUFB = 0\n"
+                         "[orvmod]\nHM = 60\nXKNS = 0.8\n"
+                         "[orvrun]\nIDISSTEP = 10\nIWSCALE = 3\n"
+                         "[orvxtra]\nDT = 0.25\nLAGN2O = 2\nES1990 = 70.125\n",
+                         "s.ini"),
+      PROJECT_DATA_DIR);
+  fe::write_orvtar_configs(rs, ".");
+  auto s = std::make_unique<orv::OrvState>();
+  rec::Unit report("ORV.OUT", rec::Status::Unknown);
+  orv::read_orvuser(*s);
+  orv::read_orvgas(*s, report);
+  orv::read_orvmod(*s);
+  orv::read_orvrun(*s);
+  orv::read_orvxtra(*s);
+  EXPECT_EQ(s->LEVCO2, 3);
+  EXPECT_FLOAT_EQ(s->DT2XUSER, 2.75f);
+  EXPECT_EQ(s->IYEND, 2300);
+  EXPECT_EQ(s->IUSERICE, 2);
+  EXPECT_FLOAT_EQ(s->TAUN2O, 114.5f);
+  EXPECT_EQ(s->LEVCH4, 1);
+  EXPECT_EQ(s->ITAUFB, 0);
+  EXPECT_FLOAT_EQ(s->HM, 60.0f);
+  EXPECT_FLOAT_EQ(s->XKNS, 0.8f);
+  EXPECT_EQ(s->IRUNMODE, 1);
+  EXPECT_EQ(s->IDISSTEP, 10);
+  EXPECT_EQ(s->IWSCALE, 3);
+  EXPECT_FLOAT_EQ(s->DT, 0.25f);
+  EXPECT_EQ(s->LAGN2O, 2);
+  EXPECT_FLOAT_EQ(s->ES1990, 70.125f);
+  EXPECT_FLOAT_EQ(s->WTHC, 2.0f);
+}
+
+TEST_F(InTempDir, EngineFilesReadBackThroughTheEngineReader) {
+  fe::RunSettings rs = fe::validate_settings(
+      fe::parse_settings("[engines]\nvariable = PRECIP\nseason = DJF\nmodels = GC02 GC09\n"
+                         "area = box -30.5 12.25 100 160\nscaling = exponential\nparameter_set = USER\n"
+                         "aerosols = on\ndefinition = 2\nthreshold = -1.5\nobserved = OLD\nyear = 2075\n",
+                         "s.ini"),
+      PROJECT_DATA_DIR);
+  fe::write_engine_configs(rs.engines, 2, ".");
+  eng::EngineConfig c;
+  ASSERT_TRUE(eng::read_crossmod_config(c));
+  EXPECT_DOUBLE_EQ(c.THRESH, -1.5);
+  EXPECT_EQ(c.OBSSET, "OLD");
+  EXPECT_EQ(c.IBOTH, 0);
+  EXPECT_DOUBLE_EQ(c.XLAT1, -30.5);
+  EXPECT_DOUBLE_EQ(c.XLAT2, 12.25);
+  EXPECT_DOUBLE_EQ(c.XLON1, 100);
+  EXPECT_DOUBLE_EQ(c.XLON2, 160);
+  EXPECT_EQ(c.IMASK, 0);
+  EXPECT_EQ(c.IVAR, 2);
+  EXPECT_EQ(c.ISEAS, 13);
+  EXPECT_EQ(c.ISCALE, 2);
+  EXPECT_EQ(c.IPSET, 2);
+  EXPECT_EQ(c.ISCEN, 2);
+  EXPECT_EQ(c.ISULF, 1);
+  EXPECT_EQ(c.IYEAR, 2075);
+  EXPECT_EQ(c.NMODS, 2);
+  EXPECT_EQ(c.IDEF, 2);
+  EXPECT_EQ(c.IMOD[1], 2);
+  EXPECT_EQ(c.IMOD[2], 9);
+
+  fe::RunSettings ocean =
+      fe::validate_settings(fe::parse_settings("[engines]\narea = ocean\n", "s.ini"), PROJECT_DATA_DIR);
+  fe::write_engine_configs(ocean.engines, 1, ".");
+  eng::EngineConfig o;
+  ASSERT_TRUE(eng::read_crossmod_config(o));
+  EXPECT_EQ(o.IMASK, 1);
+  EXPECT_EQ(o.MASKID, "O");
+  EXPECT_EQ(o.NMODS, 17);
+}
+
+}  // namespace
