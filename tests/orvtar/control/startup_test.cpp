@@ -1,0 +1,125 @@
+// The orvtar program at start-up, run in a scratch directory: it reads every
+// file, applies the resets and writes their lines to ORV.OUT; a bad or
+// missing file ends it with status 2 and a message, keeping the report as
+// far as written.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "startup_dir.h"
+
+namespace {
+
+using orvtest::RunDir;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Result {
+  int status;
+  std::string err;
+};
+
+Result run_orvtar(RunDir& dir) {
+  const std::string cmd = std::string("'") + ORVTAR_EXE + "' > stdout.txt 2> stderr.txt";
+  const int rc = std::system(cmd.c_str());
+  std::ifstream in(dir.path() / "stderr.txt");
+  std::stringstream err;
+  err << in.rdbuf();
+  return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, err.str()};
+}
+
+// A quick run: one simulation with yearly steps.
+void quick(RunDir& dir) {
+  dir.set("ORVRUN.CFG", 1, "9");
+  dir.set("ORVXTRA.CFG", 2, "1.0");
+}
+
+const char* const G6_LINE = " LEVCO2, LEVCH4 AND/OR LEVSO4 WRONGLY SET > 4 : RESET AT 2";
+
+TEST(OrvtarStartup, DefaultFilesRunToTheEnd) {
+  RunDir dir;
+  quick(dir);
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "ORV.OUT"));
+}
+
+TEST(OrvtarStartup, ResetLinesOpenTheReportInOrder) {
+  RunDir dir;
+  quick(dir);
+  dir.set("ORVUSER.CFG", 3, "7");
+  dir.set("ORVGAS.CFG", 7, "-0.1");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  const auto out = dir.lines("ORV.OUT");
+  ASSERT_GE(out.size(), 3u);
+  EXPECT_EQ(out[0], G6_LINE);
+  EXPECT_EQ(out[1], "");
+  EXPECT_EQ(out[2], " *** ERROR : D80SIN SET TOO HIGH AT  3.502 : RESET AT  3.000 ***");
+}
+
+TEST(OrvtarStartup, BadSettingEndsWithStatusTwoKeepingTheReport) {
+  RunDir dir;
+  dir.set("ORVUSER.CFG", 1, "5");
+  dir.set("ORVGAS.CFG", 9, "0");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, StartsWith("orvtar: ORVGAS.CFG, record 9: LEVCH4 = 0"));
+  EXPECT_THAT(r.err, HasSubstr("expected 1 to 4"));
+  const auto out = dir.lines("ORV.OUT");
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0], G6_LINE);
+}
+
+TEST(OrvtarStartup, MissingFilesEndWithStatusTwo) {
+  for (const char* file : {"co2hist.IN", "ORVUSER.CFG", "ORVXTRA.CFG", "QHALOS.IN", "GAS.EMK"}) {
+    RunDir dir;
+    dir.set("ORVUSER.CFG", 1, "5");
+    dir.remove(file);
+    const Result r = run_orvtar(dir);
+    EXPECT_EQ(r.status, 2) << file;
+    EXPECT_THAT(r.err, StartsWith(std::string("orvtar: ") + file + ": cannot open")) << file;
+    if (std::string(file) == "co2hist.IN" || std::string(file) == "ORVUSER.CFG") continue;
+    EXPECT_EQ(dir.lines("ORV.OUT"), std::vector<std::string>{G6_LINE}) << file;
+  }
+}
+
+TEST(OrvtarStartup, SwitchedOnInputsMustExist) {
+  RunDir dir;
+  dir.set("ORVMOD.CFG", 11, "2");
+  Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, StartsWith("orvtar: co2input.dat: cannot open"));
+
+  RunDir dir2;
+  dir2.set("ORVMOD.CFG", 13, "1");
+  r = run_orvtar(dir2);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, StartsWith("orvtar: qextra.in: cannot open"));
+}
+
+TEST(OrvtarStartup, OldReportIsReplacedEvenWhenNothingIsWritten) {
+  RunDir dir;
+  dir.write("ORV.OUT", "a report of an earlier run\n");
+  dir.set("ORVXTRA.CFG", 2, "0.0");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, HasSubstr("ORVXTRA.CFG, record 2: DT = 0"));
+  EXPECT_TRUE(dir.lines("ORV.OUT").empty());
+}
+
+TEST(OrvtarStartup, MalformedRecordNamesFileRecordAndColumns) {
+  RunDir dir;
+  dir.set("ORVRUN.CFG", 2, "x");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, StartsWith("orvtar: ORVRUN.CFG, record 2: columns 1-10"));
+}
+
+}  // namespace
