@@ -1,20 +1,17 @@
 // orvtar: the climate model program. Reads its configuration and input
-// files from the working directory and writes its report there.
+// files from the working directory and writes its report ORV.OUT, the
+// display files and, in the twenty-simulation mode, the drive files there.
 #include <cstdio>
 #include <exception>
 
-#include "orvtar/control/startup.h"
+#include "orvtar/control/run_driver.h"
 #include "orvtar/physics/state.h"
-#include "records/record_io.h"
 
 int main() {
+  // The state is large (fixed-capacity series), so it lives outside the stack.
   static orv::OrvState s;
-  rec::Unit report;
   try {
-    orv::startup(s, report);
-  } catch (const rec::Error& e) {
-    std::fprintf(stderr, "orvtar: %s\n", e.what());
-    return 2;
+    orv::run(s);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvtar: %s\n", e.what());
     return 2;
