@@ -23,7 +23,7 @@ std::vector<std::string> run_startup(RunDir& dir, orv::OrvState& s) {
   return dir.lines("ORV.OUT");
 }
 
-TEST(Config, DefaultFilesReadInOrderWithoutResets) {
+TEST(StartupConfig, DefaultFilesReadInOrderWithoutResets) {
   RunDir dir;
   auto s = fresh_state();
   EXPECT_TRUE(run_startup(dir, *s).empty());
@@ -57,7 +57,7 @@ TEST(Config, DefaultFilesReadInOrderWithoutResets) {
   EXPECT_FLOAT_EQ(s->SLPAR[15], 0.0025f);
 }
 
-TEST(Config, CaseNumbersAboveFourGiveOneResetLine) {
+TEST(StartupConfig, CaseNumbersAboveFourGiveOneResetLine) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 1, "5");
   dir.set("ORVUSER.CFG", 3, "7");
@@ -70,7 +70,7 @@ TEST(Config, CaseNumbersAboveFourGiveOneResetLine) {
   EXPECT_EQ(s->LEVCH4, 2);
 }
 
-TEST(Config, GasUserForcesUserCases) {
+TEST(StartupConfig, GasUserForcesUserCases) {
   RunDir dir;
   dir.set("ORVGAS.CFG", 1, "1");
   auto s = fresh_state();
@@ -83,7 +83,7 @@ TEST(Config, GasUserForcesUserCases) {
   EXPECT_FLOAT_EQ(s->QFOC90, 0.31f);
 }
 
-TEST(Config, GasUserTurnsCaseZeroIntoUser) {
+TEST(StartupConfig, GasUserTurnsCaseZeroIntoUser) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 1, "0");
   dir.set("ORVGAS.CFG", 1, "1");
@@ -92,7 +92,7 @@ TEST(Config, GasUserTurnsCaseZeroIntoUser) {
   EXPECT_EQ(s->LEVCO2, 4);
 }
 
-TEST(Config, FeedbackOffZeroesParametersAfterLandUseFlux) {
+TEST(StartupConfig, FeedbackOffZeroesParametersAfterLandUseFlux) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 2, "0");
   dir.set("ORVGAS.CFG", 7, "0.1");
@@ -105,7 +105,7 @@ TEST(Config, FeedbackOffZeroesParametersAfterLandUseFlux) {
   EXPECT_EQ(s->CCFB4, 0.0f);
 }
 
-TEST(Config, NegativeSoilFeedbackResetsLandUseFluxToUpperBound) {
+TEST(StartupConfig, NegativeSoilFeedbackResetsLandUseFluxToUpperBound) {
   RunDir dir;
   dir.set("ORVGAS.CFG", 7, "-0.1");
   auto s = fresh_state();
@@ -116,7 +116,7 @@ TEST(Config, NegativeSoilFeedbackResetsLandUseFluxToUpperBound) {
   EXPECT_FLOAT_EQ(s->D80SIN, 3.0f);
 }
 
-TEST(Config, CaseResetLineComesBeforeLandUseResetLine) {
+TEST(StartupConfig, CaseResetLineComesBeforeLandUseResetLine) {
   RunDir dir;
   dir.set("ORVGAS.CFG", 9, "6");
   dir.set("ORVGAS.CFG", 7, "-0.1");
@@ -128,7 +128,7 @@ TEST(Config, CaseResetLineComesBeforeLandUseResetLine) {
   EXPECT_EQ(s->LEVCH4, 2);
 }
 
-TEST(Config, LandUseFluxLowerBoundLine) {
+TEST(StartupConfig, LandUseFluxLowerBoundLine) {
   // G2 always gives a positive flux, so the lower bound is met only by a
   // value set in the state.
   auto s = fresh_state();
@@ -151,7 +151,7 @@ TEST(Config, LandUseFluxLowerBoundLine) {
   EXPECT_TRUE(dir.lines("BOUND.OUT").empty());
 }
 
-TEST(Config, LandOceanRatioAboveTwoFollowsUserSensitivity) {
+TEST(StartupConfig, LandOceanRatioAboveTwoFollowsUserSensitivity) {
   RunDir dir;
   dir.set("ORVMOD.CFG", 3, "2.5");
   dir.set("ORVUSER.CFG", 4, "2.5");
@@ -172,7 +172,7 @@ TEST(Config, LandOceanRatioAboveTwoFollowsUserSensitivity) {
   EXPECT_EQ(s3->IDIFFL, 0);
 }
 
-TEST(Config, EmulationSetSixReplacesModelItems) {
+TEST(StartupConfig, EmulationSetSixReplacesModelItems) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 7, "6");
   dir.set("ORVMOD.CFG", 3, "2.5");  // M1 applies first, then the set overrides it
@@ -193,7 +193,7 @@ TEST(Config, EmulationSetSixReplacesModelItems) {
   EXPECT_NEAR(s->XKH, 2.3 * 3155.76, 1e-2);
 }
 
-TEST(Config, NamedOnlyModelKeepsValuesButCopiesHemispheres) {
+TEST(StartupConfig, NamedOnlyModelKeepsValuesButCopiesHemispheres) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 7, "9");
   dir.set("ORVMOD.CFG", 7, "12.5");
@@ -211,7 +211,7 @@ TEST(Config, NamedOnlyModelKeepsValuesButCopiesHemispheres) {
   EXPECT_FLOAT_EQ(s->SLPAR[1], 0.607f);
 }
 
-TEST(Config, ShutdownModeCopiesNorthernZeroTemperature) {
+TEST(StartupConfig, ShutdownModeCopiesNorthernZeroTemperature) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 6, "2");
   dir.set("ORVMOD.CFG", 7, "9.0");
@@ -222,7 +222,7 @@ TEST(Config, ShutdownModeCopiesNorthernZeroTemperature) {
   EXPECT_FLOAT_EQ(s->XKNS, 1.0f);
 }
 
-TEST(Config, AerosolTableAndUserCase) {
+TEST(StartupConfig, AerosolTableAndUserCase) {
   const float dir90[4] = {0, -0.3f, -0.4f, -0.5f};
   const float ind90[4] = {0, -0.4f, -0.8f, -1.2f};
   const float foc90[4] = {0, 0.0f, 0.1f, 0.2f};
@@ -246,7 +246,7 @@ TEST(Config, AerosolTableAndUserCase) {
   EXPECT_FLOAT_EQ(s->QDIR90, -0.40f);
 }
 
-TEST(Config, AerosolCaseOutsideTableKeepsTinyIndirectForcing) {
+TEST(StartupConfig, AerosolCaseOutsideTableKeepsTinyIndirectForcing) {
   auto s = fresh_state();
   s->LEVSO4 = 0;
   s->XK = 1.0f;
@@ -256,7 +256,7 @@ TEST(Config, AerosolCaseOutsideTableKeepsTinyIndirectForcing) {
   EXPECT_EQ(s->QFOC90, 0.0f);
 }
 
-TEST(Config, GasChemistryDefaultsReplaceValuesRead) {
+TEST(StartupConfig, GasChemistryDefaultsReplaceValuesRead) {
   RunDir dir;
   dir.set("ORVGAS.CFG", 29, "9.0");
   dir.set("ORVGAS.CFG", 33, "9.0");
@@ -273,7 +273,7 @@ TEST(Config, GasChemistryDefaultsReplaceValuesRead) {
   EXPECT_FLOAT_EQ(s2->GASK1, 9.0f);
 }
 
-TEST(Config, ExtraZeroAndRunSettings) {
+TEST(StartupConfig, ExtraZeroAndRunSettings) {
   RunDir dir;
   dir.set("ORVXTRA.CFG", 22, "1");
   dir.set("ORVXTRA.CFG", 2, "2.5");
@@ -291,7 +291,7 @@ TEST(Config, ExtraZeroAndRunSettings) {
   EXPECT_EQ(s->IMETH, 0);  // prescribed CO2 drops the oxidation term
 }
 
-TEST(Config, OtherRunModesGiveFourSimulations) {
+TEST(StartupConfig, OtherRunModesGiveFourSimulations) {
   RunDir dir;
   dir.set("ORVRUN.CFG", 1, "2");
   auto s = fresh_state();
@@ -299,7 +299,7 @@ TEST(Config, OtherRunModesGiveFourSimulations) {
   EXPECT_EQ(s->NSIMS, 4);
 }
 
-TEST(Config, LastYearLimitedTo2504) {
+TEST(StartupConfig, LastYearLimitedTo2504) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 10, "3000");
   auto s = fresh_state();
@@ -307,7 +307,7 @@ TEST(Config, LastYearLimitedTo2504) {
   EXPECT_EQ(s->IYEND, 2504);
 }
 
-TEST(Config, ShortOrMalformedFileNamesFileAndRecord) {
+TEST(StartupConfig, ShortOrMalformedFileNamesFileAndRecord) {
   RunDir dir;
   dir.write("ORVRUN.CFG", "         1\n         1\n");
   auto s = fresh_state();
@@ -335,9 +335,9 @@ struct BadSetting {
   const char* message;
 };
 
-class ConfigRejects : public ::testing::TestWithParam<BadSetting> {};
+class StartupConfigRejects : public ::testing::TestWithParam<BadSetting> {};
 
-TEST_P(ConfigRejects, WithFileRecordAndRange) {
+TEST_P(StartupConfigRejects, WithFileRecordAndRange) {
   const BadSetting& b = GetParam();
   RunDir dir;
   dir.set(b.file, b.record, b.value);
@@ -353,7 +353,7 @@ TEST_P(ConfigRejects, WithFileRecordAndRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Settings, ConfigRejects,
+    Settings, StartupConfigRejects,
     ::testing::Values(
         BadSetting{"ORVUSER.CFG", 1, "0", "ORVUSER.CFG, record 1: LEVCO2 = 0"},
         BadSetting{"ORVUSER.CFG", 3, "-1", "ORVUSER.CFG, record 3: LEVSO4 = -1"},
@@ -390,7 +390,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"ORVXTRA.CFG", 25, "237", "ORVXTRA.CFG, record 25: LAGN2O = 237"},
         BadSetting{"ORVXTRA.CFG", 27, "0.0", "ORVXTRA.CFG, record 27: ES1990 = 0"}));
 
-TEST(ConfigAccepts, HarmlessValuesPassUnchanged) {
+TEST(StartupConfigAccepts, HarmlessValuesPassUnchanged) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 11, "-5");   // a negative step prints no stepped rows
   dir.set("ORVUSER.CFG", 12, "7");    // no ice-melt line, no index
@@ -405,7 +405,7 @@ TEST(ConfigAccepts, HarmlessValuesPassUnchanged) {
   EXPECT_EQ(s->IWSCALE, 9);
 }
 
-TEST(ConfigAccepts, ZeroUpwellingOutsideShutdownScaling) {
+TEST(StartupConfigAccepts, ZeroUpwellingOutsideShutdownScaling) {
   RunDir dir;
   dir.set("ORVMOD.CFG", 5, "0.0");
   auto s = fresh_state();

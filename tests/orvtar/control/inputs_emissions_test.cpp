@@ -63,7 +63,7 @@ void small_profile(RunDir& dir, std::initializer_list<int> years) {
   dir.write("GAS.EMK", text.str());
 }
 
-struct Interp : ::testing::Test {
+struct StartupInterp : ::testing::Test {
   int X[orv::MAXEMK + 1] = {};
   float Y[orv::MAXEMK + 1] = {};
   float OUT[orv::NY] = {};
@@ -72,7 +72,7 @@ struct Interp : ::testing::Test {
   }
 };
 
-TEST_F(Interp, LinearBetweenRecordsThenHeld) {
+TEST_F(StartupInterp, LinearBetweenRecordsThenHeld) {
   X[1] = 0, X[2] = 10, X[3] = 20;
   Y[1] = 1.0f, Y[2] = 3.0f, Y[3] = 7.0f;
   orv::INTERP(3, 226, X, Y, OUT, 260);
@@ -86,7 +86,7 @@ TEST_F(Interp, LinearBetweenRecordsThenHeld) {
   EXPECT_EQ(OUT[261], UNSET);
 }
 
-TEST_F(Interp, ProfileStartingIn2000LeavesNinetiesUnwritten) {
+TEST_F(StartupInterp, ProfileStartingIn2000LeavesNinetiesUnwritten) {
   X[1] = 10, X[2] = 20;
   Y[1] = 4.0f, Y[2] = 6.0f;
   orv::INTERP(2, 226, X, Y, OUT, 250);
@@ -96,7 +96,7 @@ TEST_F(Interp, ProfileStartingIn2000LeavesNinetiesUnwritten) {
   EXPECT_FLOAT_EQ(OUT[250], 6.0f);
 }
 
-TEST_F(Interp, SingleRecordWritesItsYearAndHoldsIt) {
+TEST_F(StartupInterp, SingleRecordWritesItsYearAndHoldsIt) {
   X[1] = 10;
   Y[1] = 5.0f;
   orv::INTERP(1, 226, X, Y, OUT, 240);
@@ -106,7 +106,7 @@ TEST_F(Interp, SingleRecordWritesItsYearAndHoldsIt) {
   EXPECT_EQ(OUT[241], UNSET);
 }
 
-TEST_F(Interp, ProfileBeyondRunWritesToItsLastRecord) {
+TEST_F(StartupInterp, ProfileBeyondRunWritesToItsLastRecord) {
   X[1] = 0, X[2] = 30;
   Y[1] = 0.0f, Y[2] = 3.0f;
   orv::INTERP(2, 226, X, Y, OUT, 240);
@@ -115,7 +115,7 @@ TEST_F(Interp, ProfileBeyondRunWritesToItsLastRecord) {
   EXPECT_EQ(OUT[257], UNSET);
 }
 
-TEST(Emissions, BundledProfile) {
+TEST(StartupEmissions, BundledProfile) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
@@ -154,7 +154,7 @@ TEST(Emissions, BundledProfile) {
   EXPECT_NEAR(s->EMN2O[226], 7.5857 + s->DN2O, 1e-4);
 }
 
-TEST(Emissions, LowCh4CaseSelectsItsOffsetAndLifetime) {
+TEST(StartupEmissions, LowCh4CaseSelectsItsOffsetAndLifetime) {
   RunDir dir;
   dir.set("ORVGAS.CFG", 9, "1");
   auto s = fresh_state();
@@ -164,7 +164,7 @@ TEST(Emissions, LowCh4CaseSelectsItsOffsetAndLifetime) {
   EXPECT_FLOAT_EQ(s->TAUCH4SEL, 8.5f);
 }
 
-TEST(Emissions, ProfileEndLimitsRunUnlessCo2IsPrescribed) {
+TEST(StartupEmissions, ProfileEndLimitsRunUnlessCo2IsPrescribed) {
   RunDir dir;
   cut_profile(dir, 22);  // 1990 .. 2100
   dir.set("ORVUSER.CFG", 10, "2200");
@@ -189,7 +189,7 @@ TEST(Emissions, ProfileEndLimitsRunUnlessCo2IsPrescribed) {
   EXPECT_EQ(p->EFOSS[437], 0.0f);
 }
 
-TEST(Emissions, LaterStepsExtendSo2AndBuildCoHistory) {
+TEST(StartupEmissions, LaterStepsExtendSo2AndBuildCoHistory) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
@@ -206,7 +206,7 @@ TEST(Emissions, LaterStepsExtendSo2AndBuildCoHistory) {
   EXPECT_FLOAT_EQ(s->ECOEXT[n], s->ECO[n]);
 }
 
-TEST(Emissions, ProfileFrom2000WithoutCoScalingIsAccepted) {
+TEST(StartupEmissions, ProfileFrom2000WithoutCoScalingIsAccepted) {
   RunDir dir;
   small_profile(dir, {2000, 2100});
   dir.set("ORVGAS.CFG", 25, "1");
@@ -223,7 +223,7 @@ TEST(Emissions, ProfileFrom2000WithoutCoScalingIsAccepted) {
   EXPECT_THAT(error_of(*t), HasSubstr("GAS.EMK, record 6: the CO emission of 1990 is 0"));
 }
 
-TEST(Emissions, RefusesRecordCountsAndYearsOffTheAxis) {
+TEST(StartupEmissions, RefusesRecordCountsAndYearsOffTheAxis) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
@@ -244,7 +244,7 @@ TEST(Emissions, RefusesRecordCountsAndYearsOffTheAxis) {
   EXPECT_THAT(error_of(*s), HasSubstr("GAS.EMK, record 7: end of file"));
 }
 
-TEST(Emissions, ReferenceYearMustLieInTheRun) {
+TEST(StartupEmissions, ReferenceYearMustLieInTheRun) {
   RunDir dir;
   cut_profile(dir, 12);  // to 2050
   auto s = fresh_state();

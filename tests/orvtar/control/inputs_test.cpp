@@ -46,7 +46,7 @@ std::string history(int year_of_zero_co2 = 0) {
   return text;
 }
 
-TEST(Co2History, Reads237RecordsFrom1764) {
+TEST(StartupCo2History, Reads237RecordsFrom1764) {
   RunDir dir;
   dir.write("co2hist.IN", history() + "  this record is never read\n");
   auto s = fresh_state();
@@ -57,7 +57,7 @@ TEST(Co2History, Reads237RecordsFrom1764) {
   EXPECT_FLOAT_EQ(s->CO2HIST2[236], 0.236f);
 }
 
-TEST(Co2History, BundledFile) {
+TEST(StartupCo2History, BundledFile) {
   RunDir dir;
   auto s = fresh_state();
   orv::read_co2hist(*s);
@@ -66,7 +66,7 @@ TEST(Co2History, BundledFile) {
   EXPECT_FLOAT_EQ(s->CO2HIST2[236], 0.373672f);
 }
 
-TEST(Co2History, RefusesShortFilesAndUnusableValues) {
+TEST(StartupCo2History, RefusesShortFilesAndUnusableValues) {
   RunDir dir;
   auto s = fresh_state();
   std::string text = history();
@@ -80,7 +80,7 @@ TEST(Co2History, RefusesShortFilesAndUnusableValues) {
   EXPECT_THAT(error_of(orv::read_co2hist, *s, "flat.IN"), HasSubstr("flat.IN, record 236:"));
 }
 
-TEST(HaloForcing, ColumnsByHalocarbonAssumption) {
+TEST(StartupHaloForcing, ColumnsByHalocarbonAssumption) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
@@ -100,7 +100,7 @@ TEST(HaloForcing, ColumnsByHalocarbonAssumption) {
   EXPECT_FLOAT_EQ(s->QMONTDIR[286], 0.206763f);
 }
 
-TEST(HaloForcing, LastYearBeyondRunReadsOnlyToRunEnd) {
+TEST(StartupHaloForcing, LastYearBeyondRunReadsOnlyToRunEnd) {
   RunDir dir;
   std::string text = "  2100 1930\n title\n header\n note\n";
   char buf[80];
@@ -125,7 +125,7 @@ TEST(HaloForcing, LastYearBeyondRunReadsOnlyToRunEnd) {
   EXPECT_THAT(error_of(orv::read_qhalos, *s, "QHALOS.IN"), HasSubstr("QHALOS.IN, record 126: end of file"));
 }
 
-TEST(PrescribedCo2, HeldAtLastValueToRunEnd) {
+TEST(StartupPrescribedCo2, HeldAtLastValueToRunEnd) {
   RunDir dir;
   std::string text = " 2050\n";
   for (int y = 1990; y <= 2050; ++y) text += " " + std::to_string(y) + "     " + std::to_string(350 + y - 1990) + ".0\n";
@@ -141,7 +141,7 @@ TEST(PrescribedCo2, HeldAtLastValueToRunEnd) {
   EXPECT_EQ(s->CO2IN[337], 0.0f);
 }
 
-TEST(PrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
+TEST(StartupPrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
   RunDir dir;
   auto s = fresh_state();
   s->IYEND = 2100;
@@ -153,7 +153,7 @@ TEST(PrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
   EXPECT_THAT(error_of(orv::read_co2input, *s, "zero.dat"), HasSubstr("zero.dat, record 3: CO2 = 0 ppm"));
 }
 
-TEST(ExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
+TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
   RunDir dir;
   std::string text = "    4\n  1750 1770\n";
   char buf[80];
@@ -178,7 +178,7 @@ TEST(ExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
   EXPECT_FLOAT_EQ(s->QEXSHL[0], s->QEXSHL[1]);
 }
 
-TEST(ExtraForcing, GlobalAndHemisphericColumns) {
+TEST(StartupExtraForcing, GlobalAndHemisphericColumns) {
   RunDir dir;
   dir.write("global.in", "    1\n  1990 1991\n  1990       1.5\n  1991       2.5\n");
   auto s = fresh_state();
@@ -202,7 +202,7 @@ TEST(ExtraForcing, GlobalAndHemisphericColumns) {
   EXPECT_FLOAT_EQ(h->QEXSH[226], 3.0f);
 }
 
-TEST(ExtraForcing, UnknownColumnCountReadsNoDataRecords) {
+TEST(StartupExtraForcing, UnknownColumnCountReadsNoDataRecords) {
   RunDir dir;
   dir.write("qextra.in", "    3\n  1750 2100\n");
   auto s = fresh_state();
@@ -216,7 +216,7 @@ TEST(ExtraForcing, UnknownColumnCountReadsNoDataRecords) {
   }
 }
 
-TEST(ExtraForcing, RefusesYearsPastTheSeries) {
+TEST(StartupExtraForcing, RefusesYearsPastTheSeries) {
   RunDir dir;
   dir.write("qextra.in", "    1\n  1990 2600\n");
   auto s = fresh_state();
