@@ -28,7 +28,8 @@ void need_case(int value, const char* file, long record, const char* name) {
 
 void need_step(int value, const char* file, long record, const char* name) {
   need(value != 0, file, record,
-       std::string(name) + " = 0 is not a year step; expected a step other than 0 (normally 1 or more years)");
+       std::string(name) +
+           " = 0 is not a year step; expected a step other than 0 (normally 1 or more years)");
 }
 
 void need_positive(float value, const char* file, long record, const char* name,
