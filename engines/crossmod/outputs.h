@@ -1,0 +1,55 @@
+// The output files of crossmod, created at start-up and open until the run
+// ends, the crash file of the fatal configuration, and the run headers.
+#pragma once
+
+#include "engines/crossmod/state.h"
+#include "records/record_io.h"
+
+namespace xm {
+
+struct XmOutputs {
+  rec::Unit AREAAVES;   // "IMOUT/AREAAVES.OUT": area-average results
+  rec::Unit IMFIELDS;   // "IMOUT/IMFIELDS.OUT": all gridded results together
+  rec::Unit IMCORRS;    // "IMOUT/IMCORRS.OUT": pattern correlations
+  rec::Unit IMFILES;    // "IMOUT/IMFILES.OUT": log of the files read and of the mask
+  rec::Unit VALIDN;     // "IMOUT/VALIDN.OUT": validation against observations
+  rec::Unit DRIFT;      // "IMOUT/DRIFT.OUT": model-mean drift (definition mode 3)
+  rec::Unit GHGDELTA;   // "IMOUT/GHGDELTA.OUT": G1
+  rec::Unit INTERSD;    // "IMOUT/INTER-SD.OUT": ISD
+  rec::Unit IMSNR;      // "IMOUT/IM-SNR.OUT": SNR
+  rec::Unit PROBINCR;   // "IMOUT/PROBINCR.OUT": PROB
+  rec::Unit NUMINCR;    // "IMOUT/NUM-INCR.OUT": NINCR
+  rec::Unit MODBASE;    // "IMOUT/MODBASE.OUT": BM
+  rec::Unit OBSBASE;    // "IMOUT/OBSBASE.OUT": OBS
+  rec::Unit ABSOBS;     // "IMOUT/ABS-OBS.OUT": NO
+  rec::Unit ABSMOD;     // "IMOUT/ABS-MOD.OUT": NM
+  rec::Unit GHANDAER;   // "IMOUT/GHANDAER.OUT": T
+  rec::Unit AEROSOL;    // "IMOUT/AEROSOL.OUT": A
+  rec::Unit NORMDEL;    // "IMOUT/NORMDEL.OUT": XM
+  rec::Unit ERROR;      // "IMOUT/ERROR.OUT": ERRFLD
+  rec::Unit TDEL2USE;   // "TESSERA/DEL2USE.OUT": dump of D
+  rec::Unit TIMSNR;     // "TESSERA/IM-SNR.OUT": dump of SNR
+  rec::Unit TPROBINCR;  // "TESSERA/PROBINCR.OUT": dump of PROB
+  rec::Unit TMODBASE;   // "TESSERA/MODBASE.OUT": dump of BM
+  rec::Unit TOBSBASE;   // "TESSERA/OBSBASE.OUT": dump of OBS
+  rec::Unit TABSOBS;    // "TESSERA/ABS-OBS.OUT": dump of NO
+  rec::Unit TABSMOD;    // "TESSERA/ABS-MOD.OUT": dump of NM
+  rec::Unit TERROR;     // "TESSERA/ERROR.OUT": dump of ERRFLD, or of DRIFT when IBOTH = 1
+};
+
+// Creates IMOUT/ and TESSERA/ when missing, then the files in the order
+// above (each replaces an older file of its name).
+void create_outputs(XmOutputs& out);
+
+// The fatal configuration (no model and no aerosols): "IMOUT/CRASH.OUT"
+// with its one message; the other files stay empty.
+void write_crash_file();
+
+// H-var: the model count, variable and season.
+void write_variable_header(rec::Unit& out, const eng::EngineConfig& c);
+
+// The run headers, file by file in the order of creation; each file gets its
+// own subset of the header lines, the TESSERA dumps none.
+void write_run_headers(XmOutputs& out, const XmState& s);
+
+}  // namespace xm
