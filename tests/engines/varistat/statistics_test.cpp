@@ -114,13 +114,6 @@ TEST(Scaling, ExponentialOfMinus100PercentOrLessIsMissing) {
   EXPECT_NEAR(vs::scale(-99.0, 1.0, vs::Form::Exponential), -99.0, 1e-9);
 }
 
-TEST(Scaling, FormsByVariable) {
-  EXPECT_EQ(vs::sd_change_form(2), vs::Form::Exponential);
-  EXPECT_EQ(vs::mean_change_form(2, 1), vs::Form::Linear);
-  EXPECT_EQ(vs::mean_change_form(2, 2), vs::Form::Exponential);
-  EXPECT_EQ(vs::mean_change_form(1, 2), vs::Form::Linear);
-}
-
 TEST(Snr, PrecipitationExampleIsOneHalf) {
   EXPECT_NEAR(vs::snr(10.0, 0.6, 3.0, 2), 0.5, 1e-12);
   EXPECT_EQ(vs::snr(10.0, 0.6, MISSING, 2), MISSING);
