@@ -344,6 +344,7 @@ void Unit::open(const std::string& name, Status status) {
   line_ = 0;
   in_.clear();
   out_.clear();
+  if (status == Status::Output) begin_writing();
 }
 
 void Unit::close() {

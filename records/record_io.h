@@ -31,7 +31,11 @@ class Error : public std::runtime_error {
 // Builds the standard message "FILE, record N: WHAT" and throws it.
 [[noreturn]] void fail(std::string_view file, long record, std::string_view what);
 
-enum class Status { Old, Unknown };
+// "OLD" must exist; "UNKNOWN" is created empty when missing and is replaced
+// by the first write. Output opens the file as "UNKNOWN" and empties it at
+// once, for output files that must exist (empty if nothing is written) from
+// their creation on.
+enum class Status { Old, Unknown, Output };
 
 template <class T>
 concept Element = std::is_same_v<T, int> || std::is_same_v<T, float> ||

@@ -58,6 +58,18 @@ TEST_F(UnitTest, WritesEndWithCrLfAndReplaceTheOldContent) {
   EXPECT_EQ(slurp(path("ORV.OUT")), "  1990  0.50\r\n DIRECT AEROSOL FORCING IGNORED\r\n   \r\n");
 }
 
+TEST_F(UnitTest, OutputStatusEmptiesTheFileAtOnce) {
+  put(path("AREAAVES.OUT"), "old results\n");
+  put(path("kept.OUT"), "old results\n");
+  {
+    rec::Unit a(path("AREAAVES.OUT"), rec::Status::Output);
+    rec::Unit b(path("kept.OUT"), rec::Status::Unknown);
+    EXPECT_EQ(slurp(path("AREAAVES.OUT")), "");
+  }
+  EXPECT_EQ(slurp(path("AREAAVES.OUT")), "");
+  EXPECT_EQ(slurp(path("kept.OUT")), "old results\n");
+}
+
 TEST_F(UnitTest, ReadsLfAndCrLfRecordsAndSkipsHeaders) {
   put(path("GAS.EMK"), "header line\r\n  1990  1.5\n  2000  2.5\r\n");
   rec::Unit u(path("GAS.EMK"), rec::Status::Old);
