@@ -39,7 +39,7 @@ enum class Status { Old, Unknown, Output };
 
 template <class T>
 concept Element = std::is_same_v<T, int> || std::is_same_v<T, float> ||
-                  std::is_same_v<T, double> || std::is_same_v<T, std::string>;  // "OLD" must exist; "UNKNOWN" is created empty
+                  std::is_same_v<T, double> || std::is_same_v<T, std::string>;
 
 // One item of a write statement: a value, or a whole array or slice that
 // counts as its elements in order.
