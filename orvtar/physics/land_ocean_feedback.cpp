@@ -4,13 +4,6 @@
 
 namespace orv {
 
-namespace {
-
-constexpr int MAXTRIAL = 40;
-constexpr float TOLERANCE = 0.001f;  // on the land/ocean warming ratio
-
-}  // namespace
-
 BoxTemperatures boxEquilibrium(float Q, float XO, float XL, float FL1, float FL2, float XKLO,
                                float XKNS) {
   const double fl1 = FL1 / 2.0, fl2 = FL2 / 2.0;
@@ -31,8 +24,20 @@ BoxTemperatures boxEquilibrium(float Q, float XO, float XL, float FL1, float FL2
           static_cast<float>(TSO), static_cast<float>((fl2 * q + a * TSO) / dSL)};
 }
 
-void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X,
-            float RLO) {
+namespace {
+
+constexpr int MAXTRIAL = 40;
+constexpr float TOLERANCE = 0.001f;  // on the land/ocean warming ratio
+
+struct Search {
+  float XO, XL;
+  bool converged;
+};
+
+// Trial ocean parameters from XLAM in steps of STEP0 until the ratio error
+// changes sign, then secant steps.
+Search search(float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X, float RLO,
+              float STEP0) {
   const float fl1 = FL1 / 2.0f, fl2 = FL2 / 2.0f;
   const float fo1 = 0.5f - fl1, fo2 = 0.5f - fl2;
   const float fl = fl1 + fl2, fo = fo1 + fo2, r = fo / fl;
@@ -43,8 +48,8 @@ void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS
 
   float X[MAXTRIAL + 2] = {}, ERR[MAXTRIAL + 1] = {};
   X[1] = XLAM;
-  X[2] = XLAM + 1.0f;
-  float STEP = 1.0f;
+  X[2] = XLAM + STEP0;
+  float STEP = STEP0;
   bool bracketed = false;
 
   for (int k = 1; k <= MAXTRIAL; ++k) {
@@ -53,11 +58,7 @@ void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS
     const float TLAND = (fl1 * t.TNL + fl2 * t.TSL) / fl;
     const float TOCEAN = (fo1 * t.TNO + fo2 * t.TSO) / fo;
     ERR[k] = RLO - TLAND / TOCEAN;
-    if (std::fabs(ERR[k]) < TOLERANCE) {
-      s.XLAMO = X[k];
-      s.XLAML = XL;
-      return;
-    }
+    if (std::fabs(ERR[k]) < TOLERANCE) return {X[k], XL, true};
     if (k == 1) continue;  // the second trial is preset
 
     const float P = ERR[k - 1] * ERR[k];
@@ -77,8 +78,25 @@ void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS
       }
     }
   }
-  s.XLAMO = X[MAXTRIAL + 1];
-  s.XLAML = paired(s.XLAMO);
+  return {X[MAXTRIAL + 1], paired(X[MAXTRIAL + 1]), false};
+}
+
+}  // namespace
+
+bool LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X,
+            float RLO) {
+  const Search first = search(Q2X, FL1, FL2, XKLO, XKNS, DT2X, RLO, 1.0f);
+  Search found = first;
+  // A unit step can jump across the point where the land balance breaks
+  // down and then swing back and forth without ever bracketing the ratio;
+  // smaller first steps find the pair in such cases.
+  for (float STEP0 = 0.1f; !found.converged && STEP0 > 0.0005f; STEP0 /= 10.0f) {
+    found = search(Q2X, FL1, FL2, XKLO, XKNS, DT2X, RLO, STEP0);
+  }
+  if (!found.converged) found = first;
+  s.XLAMO = found.XO;
+  s.XLAML = found.XL;
+  return found.converged;
 }
 
 }  // namespace orv

@@ -21,9 +21,11 @@ BoxTemperatures boxEquilibrium(float Q, float XO, float XL, float FL1, float FL2
 
 // Finds XLAMO and XLAML (written to the state) such that the equilibrium
 // under Q2X has the global warming DT2X and land/ocean warming ratio RLO
-// within 0.001: trial steps until the ratio error changes sign, then secant
-// steps; at most 40 trials, after which the last trial set stands.
-void LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X,
+// within 0.001: trial steps of 1.0 from XLAM until the ratio error changes
+// sign, then secant steps, at most 40 trials. Should those fail, the search
+// is repeated with first steps of 0.1, 0.01 and 0.001; if every search
+// fails, the last trial of the first one stands and the result is false.
+bool LOFEED(OrvState& s, float Q2X, float FL1, float FL2, float XKLO, float XKNS, float DT2X,
             float RLO);
 
 }  // namespace orv
