@@ -19,7 +19,6 @@ void run() {
 
   rec::Unit shell("SHELL.CFG", rec::Status::Old);
   create_outputs(out);
-  eng::grid_tables();
   eng::read_varistat_config(shell, s.cfg);
   if (s.cfg.NOMODS == 1) s.MISSFLD.fill(MISSING);
 
