@@ -9,37 +9,37 @@ namespace xm {
 void create_outputs(XmOutputs& out) {
   eng::ensure_directory("IMOUT");
   eng::ensure_directory("TESSERA");
-  out.AREAAVES.open("IMOUT/AREAAVES.OUT", rec::Status::Unknown);
-  out.IMFIELDS.open("IMOUT/IMFIELDS.OUT", rec::Status::Unknown);
-  out.IMCORRS.open("IMOUT/IMCORRS.OUT", rec::Status::Unknown);
-  out.IMFILES.open("IMOUT/IMFILES.OUT", rec::Status::Unknown);
-  out.VALIDN.open("IMOUT/VALIDN.OUT", rec::Status::Unknown);
-  out.DRIFT.open("IMOUT/DRIFT.OUT", rec::Status::Unknown);
-  out.GHGDELTA.open("IMOUT/GHGDELTA.OUT", rec::Status::Unknown);
-  out.INTERSD.open("IMOUT/INTER-SD.OUT", rec::Status::Unknown);
-  out.IMSNR.open("IMOUT/IM-SNR.OUT", rec::Status::Unknown);
-  out.PROBINCR.open("IMOUT/PROBINCR.OUT", rec::Status::Unknown);
-  out.NUMINCR.open("IMOUT/NUM-INCR.OUT", rec::Status::Unknown);
-  out.MODBASE.open("IMOUT/MODBASE.OUT", rec::Status::Unknown);
-  out.OBSBASE.open("IMOUT/OBSBASE.OUT", rec::Status::Unknown);
-  out.ABSOBS.open("IMOUT/ABS-OBS.OUT", rec::Status::Unknown);
-  out.ABSMOD.open("IMOUT/ABS-MOD.OUT", rec::Status::Unknown);
-  out.GHANDAER.open("IMOUT/GHANDAER.OUT", rec::Status::Unknown);
-  out.AEROSOL.open("IMOUT/AEROSOL.OUT", rec::Status::Unknown);
-  out.NORMDEL.open("IMOUT/NORMDEL.OUT", rec::Status::Unknown);
-  out.ERROR.open("IMOUT/ERROR.OUT", rec::Status::Unknown);
-  out.TDEL2USE.open("TESSERA/DEL2USE.OUT", rec::Status::Unknown);
-  out.TIMSNR.open("TESSERA/IM-SNR.OUT", rec::Status::Unknown);
-  out.TPROBINCR.open("TESSERA/PROBINCR.OUT", rec::Status::Unknown);
-  out.TMODBASE.open("TESSERA/MODBASE.OUT", rec::Status::Unknown);
-  out.TOBSBASE.open("TESSERA/OBSBASE.OUT", rec::Status::Unknown);
-  out.TABSOBS.open("TESSERA/ABS-OBS.OUT", rec::Status::Unknown);
-  out.TABSMOD.open("TESSERA/ABS-MOD.OUT", rec::Status::Unknown);
-  out.TERROR.open("TESSERA/ERROR.OUT", rec::Status::Unknown);
+  out.AREAAVES.open("IMOUT/AREAAVES.OUT", rec::Status::Output);
+  out.IMFIELDS.open("IMOUT/IMFIELDS.OUT", rec::Status::Output);
+  out.IMCORRS.open("IMOUT/IMCORRS.OUT", rec::Status::Output);
+  out.IMFILES.open("IMOUT/IMFILES.OUT", rec::Status::Output);
+  out.VALIDN.open("IMOUT/VALIDN.OUT", rec::Status::Output);
+  out.DRIFT.open("IMOUT/DRIFT.OUT", rec::Status::Output);
+  out.GHGDELTA.open("IMOUT/GHGDELTA.OUT", rec::Status::Output);
+  out.INTERSD.open("IMOUT/INTER-SD.OUT", rec::Status::Output);
+  out.IMSNR.open("IMOUT/IM-SNR.OUT", rec::Status::Output);
+  out.PROBINCR.open("IMOUT/PROBINCR.OUT", rec::Status::Output);
+  out.NUMINCR.open("IMOUT/NUM-INCR.OUT", rec::Status::Output);
+  out.MODBASE.open("IMOUT/MODBASE.OUT", rec::Status::Output);
+  out.OBSBASE.open("IMOUT/OBSBASE.OUT", rec::Status::Output);
+  out.ABSOBS.open("IMOUT/ABS-OBS.OUT", rec::Status::Output);
+  out.ABSMOD.open("IMOUT/ABS-MOD.OUT", rec::Status::Output);
+  out.GHANDAER.open("IMOUT/GHANDAER.OUT", rec::Status::Output);
+  out.AEROSOL.open("IMOUT/AEROSOL.OUT", rec::Status::Output);
+  out.NORMDEL.open("IMOUT/NORMDEL.OUT", rec::Status::Output);
+  out.ERROR.open("IMOUT/ERROR.OUT", rec::Status::Output);
+  out.TDEL2USE.open("TESSERA/DEL2USE.OUT", rec::Status::Output);
+  out.TIMSNR.open("TESSERA/IM-SNR.OUT", rec::Status::Output);
+  out.TPROBINCR.open("TESSERA/PROBINCR.OUT", rec::Status::Output);
+  out.TMODBASE.open("TESSERA/MODBASE.OUT", rec::Status::Output);
+  out.TOBSBASE.open("TESSERA/OBSBASE.OUT", rec::Status::Output);
+  out.TABSOBS.open("TESSERA/ABS-OBS.OUT", rec::Status::Output);
+  out.TABSMOD.open("TESSERA/ABS-MOD.OUT", rec::Status::Output);
+  out.TERROR.open("TESSERA/ERROR.OUT", rec::Status::Output);
 }
 
 void write_crash_file() {
-  rec::Unit crash("IMOUT/CRASH.OUT", rec::Status::Unknown);
+  rec::Unit crash("IMOUT/CRASH.OUT", rec::Status::Output);
   crash.write("(/,1X,'FATAL ERROR: BOTH NMODS AND ISULF SET TO ZERO')");
   crash.close();
 }
