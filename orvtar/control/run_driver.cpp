@@ -37,7 +37,9 @@ void set_so2_case(OrvState& s) {
   }
 }
 
-void run_simulation(OrvState& s, rec::Unit& report) {
+}  // namespace
+
+void set_up_simulation(OrvState& s) {
   // Simulations 1-4 have full SO2, 5-8 SO2 constant after 1990, then one
   // SO2 region each; the parameter set cycles LOW, MID, HIGH, USER.
   s.ISO2CASE = static_cast<int>((static_cast<float>(s.NSIM) - 0.1f) / 4.0f) + 1;
@@ -51,16 +53,24 @@ void run_simulation(OrvState& s, rec::Unit& report) {
   if (s.IDIFFL == 1) LOFEED(s, s.Q2X, s.FL[1], s.FL[2], s.XKLO, s.XKNS, s.DT2X, s.RLO);
   s.XLAM = s.Q2X / s.DT2X;
   CLIMSET(s);
+}
+
+void keep_first_aerosol(OrvState& s) {
+  for (int i = 1; i <= s.NYEND; ++i) {
+    s.QAERKEEP[i] = s.QAER[i];
+    s.QAERDIRKEEP[i] = s.QAERDIR[i];
+  }
+}
+
+namespace {
+
+void run_simulation(OrvState& s, rec::Unit& report) {
+  set_up_simulation(s);
   write_simulation_head(report, s);
   CLIMRUN(s);
 
   // Every simulation's forcing tables show the aerosol forcing of the first.
-  if (s.NSIM == 1) {
-    for (int i = 1; i <= s.NYEND; ++i) {
-      s.QAERKEEP[i] = s.QAER[i];
-      s.QAERDIRKEEP[i] = s.QAERDIR[i];
-    }
-  }
+  if (s.NSIM == 1) keep_first_aerosol(s);
 
   write_1880_1990_changes(report, s);
   write_temperature_table(report, s);
@@ -73,15 +83,17 @@ void run_simulation(OrvState& s, rec::Unit& report) {
 
 }  // namespace
 
+void prepare_run(OrvState& s) {
+  s.ICASE = 1;
+  CLIMSET(s);
+  extend_emissions(s);
+}
+
 void run(OrvState& s) {
   rec::Unit report;
   startup(s, report);
   write_report_head(report, s, report_date());
-
-  // The first set-up runs the gas cycles of 1765 for all simulations.
-  s.ICASE = 1;
-  CLIMSET(s);
-  extend_emissions(s);
+  prepare_run(s);
   write_report_head_forcing(report, s);
 
   for (s.NSIM = 1; s.NSIM <= s.NSIMS; ++s.NSIM) {

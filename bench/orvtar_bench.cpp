@@ -1,0 +1,107 @@
+// Speed of a full orvtar run: twenty simulations to 2100 with DT = 0.1 on
+// the end-to-end test inputs. OrvtarProcess times the whole program as a
+// user runs it (target: under 50 ms wall); the in-process benchmarks split
+// that time into reading the inputs, the physics of the twenty
+// simulations, and the whole run with the report, display and drive files
+// (writing is the difference between the last two).
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "orvtar/control/result_stores.h"
+#include "orvtar/control/run_driver.h"
+#include "orvtar/control/startup.h"
+#include "orvtar/physics/climate_model.h"
+#include "orvtar/physics/state.h"
+#include "records/record_io.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A working directory holding the test inputs as they are: twenty
+// simulations, DT = 0.1, last year 2100.
+class BenchDir {
+ public:
+  BenchDir() : dir_(fs::temp_directory_path() / ("orvtar_bench_" + std::to_string(::getpid()))) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    for (const auto& e : fs::directory_iterator(fs::path(TEST_DATA_DIR) / "orvtar" / "e2e"))
+      fs::copy_file(e.path(), dir_ / e.path().filename());
+    home_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+  ~BenchDir() {
+    fs::current_path(home_);
+    fs::remove_all(dir_);
+  }
+
+ private:
+  fs::path dir_, home_;
+};
+
+void OrvtarProcess(benchmark::State& state) {
+  BenchDir dir;
+  const std::string exe = std::string(BIN_DIR) + "/orvtar";
+  char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0)
+      throw std::runtime_error("cannot start " + exe);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("orvtar failed");
+  }
+}
+
+void OrvtarReadInputs(benchmark::State& state) {
+  BenchDir dir;
+  for (auto _ : state) {
+    auto s = std::make_unique<orv::OrvState>();
+    rec::Unit report;
+    orv::startup(*s, report);
+    benchmark::DoNotOptimize(s->SO2TOT[336]);
+  }
+}
+
+void OrvtarReadInputsAndPhysics(benchmark::State& state) {
+  BenchDir dir;
+  for (auto _ : state) {
+    auto s = std::make_unique<orv::OrvState>();
+    rec::Unit report;
+    orv::startup(*s, report);
+    orv::prepare_run(*s);
+    for (s->NSIM = 1; s->NSIM <= s->NSIMS; ++s->NSIM) {
+      orv::set_up_simulation(*s);
+      orv::CLIMRUN(*s);
+      if (s->NSIM == 1) orv::keep_first_aerosol(*s);
+      orv::keep_results(*s);
+    }
+    benchmark::DoNotOptimize(s->TDRV[1][1][140]);
+  }
+}
+
+void OrvtarWholeRunInProcess(benchmark::State& state) {
+  BenchDir dir;
+  for (auto _ : state) {
+    auto s = std::make_unique<orv::OrvState>();
+    orv::run(*s);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(OrvtarProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(OrvtarReadInputs)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(OrvtarReadInputsAndPhysics)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(OrvtarWholeRunInProcess)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();
