@@ -12,6 +12,7 @@
 
 #include "orvtar/physics/forcing_split.h"
 #include "orvtar/physics/land_ocean_feedback.h"
+#include "orvtar/physics/ocean_solver.h"
 #include "orvtar/physics/upwelling.h"
 #include "simulation_fixture.h"
 
@@ -311,6 +312,26 @@ TEST(ClimRun, HemispheresAndBoxesRespondToTheirOwnForcing) {
   EXPECT_GT(s->TNHL[50], s->TNHO[50]);
   EXPECT_GT(s->HFNS[2], 0.0f) << "heat flows from the warmer NH";
   EXPECT_FLOAT_EQ(s->HFNS[1] * s->FO[1], -s->HFNS[2] * s->FO[2]);
+}
+
+TEST(OceanStep, UpwellingCorrectionMovesHeatWithoutMakingAny) {
+  // A weakened upwelling alone (no forcing, next to no feedback, no polar
+  // sinking) rearranges the column's heat but leaves its total unchanged.
+  for (int IWPROF : {0, 1}) {
+    auto s = climateOnly(10);
+    s->IVARW = 1;
+    s->IWPROF = IWPROF;
+    s->PI = 0.0f;
+    s->XLAM = 1e-6f;
+    CLIMSET(*s, recordGasStep);
+    s->DW[1] = -1.0f;
+    s->W[1] = s->W0 - 1.0f;
+    oceanStep(*s, 1, 0.0f, 0.0f);
+    float heat = s->HM * s->TO[1][1];
+    for (int k = 2; k <= NLAYER; ++k) heat += s->DZ * s->TO[1][k];
+    EXPECT_LT(s->TO[1][1], -0.01f) << "the weaker upwelling brings less heat up";
+    EXPECT_NEAR(heat, 0.0f, 2e-3f) << IWPROF;
+  }
 }
 
 TEST(Upwelling, FloorLimitsWButNotItsChange) {

@@ -56,6 +56,20 @@ TEST(LoFeed, KeepsTheGlobalSensitivityAtTheRequestedRatio) {
   }
 }
 
+TEST(LoFeed, DefaultCaseGivesTheTrialPathsResult) {
+  // The default land/ocean case (RLO 1.2, exchange 1.0) for the four
+  // sensitivities, as printed with four decimals; the same figures come
+  // from an independent double-precision trace of the search (six trials).
+  const float expected[4][3] = {
+      {1.5f, 2.8914f, 1.7126f}, {2.6f, 1.7716f, 0.8005f}, {3.0f, 1.5675f, 0.6356f}, {4.5f, 1.1247f, 0.2793f}};
+  for (const auto& e : expected) {
+    auto s = std::make_unique<OrvState>();
+    LOFEED(*s, Q2X, FL1, FL2, 1.0f, 1.0f, e[0], 1.2f);
+    EXPECT_NEAR(s->XLAMO, e[1], 0.00006f) << e[0];
+    EXPECT_NEAR(s->XLAML, e[2], 0.00006f) << e[0];
+  }
+}
+
 TEST(LoFeed, FirstTrialThatFitsKeepsTheGlobalParameter) {
   const float DT2X = 2.6f, XLAM = Q2X / DT2X;
   const float RLO = equilibrium(XLAM, XLAM, 1.0f, 1.0f).ratio;
