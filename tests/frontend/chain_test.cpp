@@ -1,0 +1,120 @@
+// The whole chain, shortened to 2050, on a small synthetic model-data tree:
+// every program runs, every expected output is there, and the summary's
+// numbers are finite and of the expected sign.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "frontend/summary.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class Chain : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = fs::temp_directory_path() / ("fe_chain_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    tree_ = dir_ / "tree";
+    std::string gen = std::string(BIN_DIR) + "/tesseragen --quiet --vars TEMP --seasons ANN --workdir " +
+                      (dir_ / "genwork").string() + " " + tree_.string();
+    ASSERT_EQ(std::system(gen.c_str()), 0);
+  }
+  static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+  // Runs `scenario run` on the settings text; returns the exit status.
+  int run(const std::string& name, const std::string& settings, std::string& output) {
+    fs::path ini = dir_ / (name + ".ini");
+    std::ofstream(ini) << settings;
+    fs::path log = dir_ / (name + ".log");
+    std::string cmd = "TESSERA_DATA_ROOT=" + tree_.string() + " " + BIN_DIR + "/scenario run " + ini.string() +
+                      " --out " + (dir_ / name).string() + " >" + log.string() + " 2>&1";
+    int status = std::system(cmd.c_str());
+    output = slurp(log);
+    return WEXITSTATUS(status);
+  }
+
+  static inline fs::path dir_;
+  static inline fs::path tree_;
+};
+
+TEST_F(Chain, ShortRunWritesEveryOutputAndASensibleSummary) {
+  std::string out;
+  ASSERT_EQ(run("short",
+                "[orvuser]\nIYEND = 2050\n[orvxtra]\nDT = 0.5\n"
+                "[engines]\nyear = 2050\nmodels = GC01 GC04 GC11\n",
+                out),
+            0)
+      << out;
+  for (const char* scen : {"reference", "policy"}) {
+    fs::path o = dir_ / "short" / (std::string("orvtar-") + scen);
+    for (const char* f : {"ORV.OUT", "temps.dis", "sealev.dis", "concs.dis", "forcings.dis", "emiss.dis",
+                          "lodrive.raw", "middrive.out", "hidrive.raw", "usrdrive.out"})
+      EXPECT_TRUE(fs::exists(o / f)) << o / f;
+    fs::path e = dir_ / "short" / (std::string("engines-") + scen);
+    for (const char* f : {"TSU.DR", "TSU.UR", "TSU.DP", "TSU.UP", "IMOUT/AREAAVES.OUT", "IMOUT/IMFIELDS.OUT",
+                          "TESSERA/DEL2USE.OUT"})
+      EXPECT_TRUE(fs::exists(e / f)) << e / f;
+    EXPECT_FALSE(fs::is_empty(e / "IMOUT/AREAAVES.OUT"));
+    EXPECT_FALSE(fs::is_empty(e / "SDOUT"));
+  }
+  // Warming and sea-level rise from 1990 to 2050: positive, finite, and
+  // ordered LOW < MID < HIGH for both scenarios.
+  for (const char* scen : {"reference", "policy"}) {
+    fs::path o = dir_ / "short" / (std::string("orvtar-") + scen);
+    auto t = fe::display_row((o / "temps.dis").string(), 2050);
+    auto m = fe::display_row((o / "sealev.dis").string(), 2050);
+    ASSERT_TRUE(t && m);
+    for (std::size_t k = 1; k <= 4; ++k) {
+      EXPECT_TRUE(std::isfinite((*t)[k]) && (*t)[k] > 0.1 && (*t)[k] < 3.0) << scen << " col " << k;
+      EXPECT_TRUE(std::isfinite((*m)[k]) && (*m)[k] > 1.0 && (*m)[k] < 60.0) << scen << " col " << k;
+    }
+    EXPECT_LT((*t)[2], (*t)[3]);
+    EXPECT_LT((*t)[3], (*t)[4]);
+    auto ghg = fe::labelled_value((dir_ / "short" / (std::string("engines-") + scen) / "IMOUT/AREAAVES.OUT").string(),
+                                  "GHG AND AEROSOL  : AREA AVERAGE");
+    ASSERT_TRUE(ghg);
+    EXPECT_GT(*ghg, 0.0);
+  }
+  EXPECT_NE(out.find("[7/7] varistat"), std::string::npos) << out;
+  EXPECT_NE(out.find("Global-mean change from 1990 to 2050"), std::string::npos) << out;
+  EXPECT_EQ(out.find("n/a"), std::string::npos) << out;
+  EXPECT_EQ(out.find("SYNTHETIC"), std::string::npos) << "a data tree was given: " << out;
+}
+
+TEST_F(Chain, AFailingProgramStopsTheChainWithItsMessage) {
+  std::string out;
+  // The small tree holds only annual temperature: a JJA run cannot find its files.
+  EXPECT_EQ(run("failing", "[orvuser]\nIYEND = 2030\n[orvxtra]\nDT = 1.0\n[engines]\nyear = 2030\nseason = JJA\n",
+                out),
+            1)
+      << out;
+  EXPECT_NE(out.find("crossmod failed"), std::string::npos) << out;
+  EXPECT_NE(out.find("run folder: " + (dir_ / "failing").string()), std::string::npos) << out;
+  EXPECT_EQ(out.find("[5/7]"), std::string::npos) << out;
+}
+
+TEST_F(Chain, BadSettingsStopBeforeAnythingRuns) {
+  std::string out;
+  EXPECT_EQ(run("bad", "[engines]\nvariable = WIND\n", out), 2) << out;
+  EXPECT_NE(out.find("bad.ini, line 2"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(dir_ / "bad"));
+}
+
+}  // namespace
