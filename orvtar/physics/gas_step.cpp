@@ -93,7 +93,8 @@ void carbon(OrvState& s, int i) {
     // the scenario's 2000 value.
     s.NETDEF[226] = s.D90[v];
     for (int n = 227; n <= 235; ++n) {
-      s.NETDEF[n] = s.NETDEF[226] + static_cast<float>(n - 226) * (s.NETDEF[236] - s.NETDEF[226]) / 10.0f;
+      s.NETDEF[n] = s.NETDEF[226] +
+                    static_cast<float>(n - 226) * (s.NETDEF[236] - s.NETDEF[226]) / 10.0f;
     }
     CARBSTEP(s, v, i, s.TEXT - s.T1990X, s.ETOT[i], s.NETDEF[i]);
   }

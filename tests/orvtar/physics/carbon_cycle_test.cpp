@@ -69,7 +69,8 @@ TEST(Fertilisation, HyperbolaReproducesTheLogarithmicDoublingResponse) {
   const float beta = 0.27628f, c0 = 278.0f;
   const Fertilisation at340 = FERTILISE(beta, c0, 340.0f);
   const Fertilisation at680 = FERTILISE(beta, c0, 680.0f);
-  const double rdbl = (std::log(680.0 / 278.0) * beta + 1.0) / (std::log(340.0 / 278.0) * beta + 1.0);
+  const double rdbl =
+      (std::log(680.0 / 278.0) * beta + 1.0) / (std::log(340.0 / 278.0) * beta + 1.0);
   EXPECT_NEAR(at340.RDBL, rdbl, 1e-6);
   EXPECT_NEAR(at680.FERT / at340.FERT, rdbl, 1e-5);
   EXPECT_FLOAT_EQ(FERTILISE(beta, c0, c0).FERT, 1.0f);
@@ -80,7 +81,9 @@ TEST(Fertilisation, HyperbolaReproducesTheLogarithmicDoublingResponse) {
 TEST(Amplitude, EndsEqualTheFirstAndLastTableColumns) {
   for (int L = 1; L <= 5; ++L) {
     for (float X : {0.0f, 1.0f, 1.16f}) EXPECT_EQ(AMPLITUDE(L, X), ATAB[L][1]) << L << " " << X;
-    for (float X : {33.01f, 50.0f, 1000.0f}) EXPECT_EQ(AMPLITUDE(L, X), ATAB[L][3]) << L << " " << X;
+    for (float X : {33.01f, 50.0f, 1000.0f}) {
+      EXPECT_EQ(AMPLITUDE(L, X), ATAB[L][3]) << L << " " << X;
+    }
   }
 }
 
@@ -130,6 +133,69 @@ TEST(CarbStep, OneYearOfTheMidVariantKeepsTheCarbonBalance) {
   EXPECT_GT(s->CO2V[2][227] - s->CO2V[2][226], 1.0f);
   EXPECT_LT(s->CO2V[2][227] - s->CO2V[2][226], 2.5f);
   EXPECT_GT(s->RDBL[2], 1.0f);
+}
+
+// One year of a variant in double precision, written from the model
+// description, for comparison with the single-precision step.
+struct ReferenceYear {
+  double REGROW, PLANT, HLITT, SOIL, NETEM, CO2V;
+};
+
+ReferenceYear referenceStep(const OrvState& s, int v, double dT, double ETOT, double NETDEF) {
+  const double taup = 750.0 / (76.0 * 0.35 - 14.0);
+  const double taul = 80.0 / (0.6 * 76.0 + 0.98 * (76.0 * 0.35 - 14.0));
+  const double taus = 1450.0 / ((76.0 - 14.0) - 0.95 * 80.0 / taul);
+  const double c0 = s.C0, beta = s.BETA[v];
+  const double cext = (3.0 * s.CO2V[v][224] - 10.0 * s.CO2V[v][225] + 15.0 * s.CO2V[v][226]) / 8.0;
+  ReferenceYear r{};
+  r.REGROW = ((taup - 0.5) * s.REGROW[v][226] + 0.7 * NETDEF) / ((taup + 0.5) - 0.7);
+  const double grossd = r.REGROW + NETDEF;
+  const double rdbl = (std::log(680.0 / c0) * beta + 1.0) / (std::log(340.0 / c0) * beta + 1.0);
+  const double b = (649.0 / 309.0 - rdbl) / (rdbl - 1.0) / 649.0;
+  const double fert = (1.0 / (c0 - 31.0) + b) / (1.0 / (cext - 31.0) + b);
+  const double npp = 76.0 * std::exp(s.CCFB1 * dT) * fert;
+  const double resp = 14.0 * std::exp(s.CCFB2 * dT) * fert;
+  auto pool = [](double old, double in, double k) { return ((1.0 - k) * old + in) / (1.0 + k); };
+  r.PLANT = pool(s.PLANT[v][226], 0.35 * npp - resp - 0.7 * grossd, 0.5 / taup);
+  const double mort = (r.PLANT + s.PLANT[v][226]) / (2.0 * taup);
+  const double kl = std::exp(s.CCFB3 * dT) * 0.5 / taul;
+  r.HLITT = pool(s.HLITT[v][226], 0.98 * mort + 0.6 * npp - 0.05 * grossd, kl);
+  const double dec = (r.HLITT + s.HLITT[v][226]) * kl;
+  const double ks = std::exp(s.CCFB4 * dT) * 0.5 / taus;
+  r.SOIL = pool(s.SOIL[v][226], 0.02 * mort + 0.05 * dec + 0.05 * npp - 0.25 * grossd, ks);
+  r.NETEM = ETOT - (r.PLANT - s.PLANT[v][226]) - (r.HLITT - s.HLITT[v][226]) -
+            (r.SOIL - s.SOIL[v][226]);
+  const double x = (s.CUMNET[v][226] + r.NETEM) / 100.0;  // 2.99: on the first straight line
+  double dc = 0.0;
+  for (int L = 1; L <= 5; ++L) {
+    const double a1 = ATAB[L][1], a2 = ATAB[L][2];
+    const double a = a1 + (x - 1.41) * (a2 - a1) / (5.65 - 1.41);
+    const double amp = s.AMP[L][v], am = (amp + a) / 2.0;
+    const double kk = (s.LAMO[L][v] - (a - amp) / am) / 2.0;
+    dc += (r.NETEM * am / 2.123 - 2.0 * s.RES[L][v] * kk) / (kk + 1.0);
+  }
+  r.CO2V = s.CO2V[v][226] + dc;
+  return r;
+}
+
+TEST(CarbStep, MatchesADoublePrecisionReferenceYear) {
+  for (int v = 1; v <= 3; ++v) {
+    auto s = stateWithHistory();
+    // Distinct feedbacks, so that a factor applied to the wrong flux shows.
+    s->CCFB1 = 0.0157f;
+    s->CCFB2 = 0.05f;
+    s->CCFB3 = 0.06f;
+    s->CCFB4 = 0.08f;
+    CARBINIT(*s, v, 2.5f - 0.7f * static_cast<float>(v), 2.0f);
+    const ReferenceYear r = referenceStep(*s, v, 1.0, 6.4, 1.2);
+    CARBSTEP(*s, v, 227, 1.0f, 6.4f, 1.2f);
+    EXPECT_NEAR(s->REGROW[v][227], r.REGROW, 1e-5) << v;
+    EXPECT_NEAR(s->PLANT[v][227], r.PLANT, 2e-3) << v;
+    EXPECT_NEAR(s->HLITT[v][227], r.HLITT, 2e-4) << v;
+    EXPECT_NEAR(s->SOIL[v][227], r.SOIL, 2e-3) << v;
+    EXPECT_NEAR(s->NETEM[227], r.NETEM, 5e-3) << v;
+    EXPECT_NEAR(s->CO2V[v][227], r.CO2V, 5e-3) << v;
+  }
 }
 
 TEST(CarbStep, WarmingReleasesSoilCarbon) {

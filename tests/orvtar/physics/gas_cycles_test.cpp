@@ -44,6 +44,7 @@ TEST(HistConc, CubicRowsChosenByYear) {
   EXPECT_NEAR(s->CH4[ix(1975)], 1420.0 + 17.0 * 6 - 0.5 * 36 + 0.03 * 216, 1e-3);
   EXPECT_NEAR(s->CH4[ix(1985)], 1570.0 + 16.0 * 6 - 0.3 * 36, 1e-3);
   EXPECT_NEAR(s->CH4[ix(2000)], 1700.0 + 10.0 * 11 - 1.0 * 121 + 0.06 * 1331, 1e-3);
+  EXPECT_NEAR(s->N2O[ix(1975)], 295.0 + 0.55 * 6 + 0.005 * 36, 1e-4);
   EXPECT_NEAR(s->N2O[ix(1995)], 308.0 + 0.75 * 6 + 0.01 * 36 - 0.0005 * 216, 1e-4);
 }
 
@@ -90,6 +91,9 @@ TEST(Ch4Step, SelfFeedbackEmissionsAndWarmingActOnTheLifetime) {
   auto step = [&](int fb, float e, float dNOX, float S, float dT, float Cprev = 1750.0f) {
     return CH4STEP(*s, fb, Cprev, e, dNOX, 0.0f, 0.0f, TAU0, S, -0.0042f, 0.0f, 0.0f, dT);
   };
+  // At the reference concentration the mid-year correction cancels the
+  // self-feedback within the year.
+  EXPECT_NEAR(step(0, E + 50.0f, 0.0f, 0.32f, 0.0f).TAU, TAU0, 2e-3);
   // Methane above the reference lengthens its own lifetime.
   const CH4Result high = step(0, E, 0.0f, 0.32f, 0.0f, 2000.0f);
   EXPECT_NEAR(high.TAU, TAU0 * std::pow(2000.0 / 1750.0, 0.32), 0.01);

@@ -7,9 +7,12 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "orvtar/physics/aerosol.h"
 #include "orvtar/physics/forcing.h"
+#include "orvtar/physics/halocarbons.h"
+#include "orvtar/physics/nitrous_oxide.h"
 #include "records/record_io.h"
 
 namespace orv {
@@ -114,7 +117,9 @@ void loadScenario(OrvState& s, int lastYear) {
     int j = 1;
     while (j < s.NEMK - 1 && s.IYR[j + 1] <= t) ++j;
     const float w = static_cast<float>(t - s.IYR[j]) / static_cast<float>(s.IYR[j + 1] - s.IYR[j]);
-    auto value = [&](int col) { return s.EMKV[j][col] + (s.EMKV[j + 1][col] - s.EMKV[j][col]) * w; };
+    auto value = [&](int col) {
+      return s.EMKV[j][col] + (s.EMKV[j + 1][col] - s.EMKV[j][col]) * w;
+    };
     for (int col = 1; col <= 18; ++col) {
       if (series[col] != nullptr) series[col][i] = value(col);
     }
@@ -201,6 +206,15 @@ TEST_F(GasRun, ReferenceValuesAndCasesFrom2000) {
   // The user case is the MID case here.
   for (int i = NHIST + 1; i <= s->NYEND; i += 20) EXPECT_NEAR(s->CH4MID[i], s->CH4[i], 0.01f) << i;
   EXPECT_NE(s->CH4LO[s->NYEND], s->CH4HI[s->NYEND]);
+  // Each reference case gets the natural emission that balances its own
+  // lifetime, so all three leave 2000 together.
+  EXPECT_NEAR(s->CH4LO[NHIST + 1], s->CH4MID[NHIST + 1], 2.0f);
+  EXPECT_NEAR(s->CH4HI[NHIST + 1], s->CH4MID[NHIST + 1], 2.0f);
+  // N2O loss from the concentrations LAGN2O and LAGN2O+1 years back.
+  EXPECT_EQ(s->N2O[300], N2OSTEP(*s, s->N2O[299], s->N2O[297], s->N2O[296], s->EMN2O[300]));
+  // OH-sensitive halocarbons follow the user CH4 lifetime of the year.
+  ASSERT_NE(s->TAUCH4[300], s->TAUCH4M);
+  EXPECT_EQ(s->HALOC[4][300], KYOTO(4, s->HALOC[4][299], s->EMK14[300], 9.6f, s->TAUCH4[300]).C);
   // Carbon: the variant of LEVCO2 plus its 2000 difference.
   for (int v = 1; v <= 4; ++v) {
     EXPECT_NEAR(s->DCO2CASE[v], s->CO2HIST[NHIST] - s->CO2V[v][NHIST], 1e-4) << v;
@@ -209,7 +223,10 @@ TEST_F(GasRun, ReferenceValuesAndCasesFrom2000) {
   EXPECT_EQ(s->CO2[300], s->CO2V[2][300] + s->DCO2SEL);
   // The 1990s land use: a straight line from variant 4's 1990 flux.
   EXPECT_EQ(s->NETDEF[226], s->D90[4]);
-  EXPECT_NEAR(s->NETDEF[231], (s->D90[4] + s->NETDEF[236]) / 2.0f, 1e-5);
+  for (int n = 227; n <= 235; ++n) {
+    const float line = s->D90[4] + static_cast<float>(n - 226) * (s->NETDEF[236] - s->D90[4]) / 10;
+    EXPECT_NEAR(s->NETDEF[n], line, 1e-5) << n;
+  }
   // Methane oxidation from CH4 above 700 ppb.
   EXPECT_NEAR(s->CH4OXN[230], (s->CH4[230] - 700.0f) * 0.18f * 0.0020625f / 9.6f, 1e-6);
   EXPECT_NEAR(s->ETOT[230], s->EFOSS[230] + s->CH4OXN[230], 1e-6);
@@ -241,11 +258,16 @@ TEST_F(GasRun, TroposphericOzoneReachesItsValueOf2000AndContinues) {
   EXPECT_FLOAT_EQ(s->DQTROP, step);
   EXPECT_FLOAT_EQ(s->QTROPOZ[236], s->QTROPOZ[235] + step);
   const int i = 300;
-  const float emis = (s->GASK3 * (s->ENOX[i] - s->ENOX[NHIST]) + s->GASK4 * (s->ECO[i] - s->ECO[NHIST]) +
+  const float emis = (s->GASK3 * (s->ENOX[i] - s->ENOX[NHIST]) +
+                      s->GASK4 * (s->ECO[i] - s->ECO[NHIST]) +
                       s->GASK5 * (s->EVOC[i] - s->EVOC[NHIST])) * s->QO3DU;
   EXPECT_NEAR(s->QTROPOZ[i], emis + step + 0.35f - s->GASK1, 1e-6);
-  // The CH4 part of tropospheric ozone reaches GASK1 in 2000.
-  EXPECT_NEAR(s->QCH4O3[NHIST], s->GASK1 + s->QO3DU * s->GASK2 * std::log(s->CH4[NHIST] / s->CH4[235]), 1e-6);
+  // The CH4 part of tropospheric ozone reaches GASK1 in 1999 (1760 ppb) and
+  // follows the CH4 change from there.
+  EXPECT_NEAR(s->CH4[235], 1760.0f, 1e-3);
+  EXPECT_NEAR(s->QCH4O3[235], s->GASK1, 1e-6);
+  EXPECT_NEAR(s->QCH4O3[NHIST],
+              s->GASK1 + s->QO3DU * s->GASK2 * std::log(s->CH4[NHIST] / s->CH4[235]), 1e-6);
 }
 
 TEST_F(GasRun, TotalIsTheSumOfTheAgents) {
@@ -257,6 +279,35 @@ TEST_F(GasRun, TotalIsTheSumOfTheAgents) {
   }
   // Biomass aerosol follows gross deforestation of the LEVCO2 variant.
   EXPECT_NEAR(s->QBIO[300], -0.2f * std::fmax(0.0f, s->GROSSD[2][300]) / s->GROSSD90[2], 1e-6);
+}
+
+TEST_F(GasRun, HalocarbonsIncludeStratosphericOzoneOnlyWithItsFeedback) {
+  for (int i = 166; i <= s->NYEND; ++i) {
+    s->QMONTDIR[i] = 0.2f;
+    s->QSTRATO3[i] = -0.1f;
+    s->QHALOOTH[i] = 0.05f;
+  }
+  s->QKYOTO[200] = 0.001f;
+  run();
+  EXPECT_FLOAT_EQ(s->QHALO[200], 0.001f + 0.2f - 0.1f + 0.05f);
+  EXPECT_FLOAT_EQ(s->QHALO[300], s->QKYOTO[300] + 0.2f - 0.1f + 0.05f);
+  s->IO3FEED = 0;
+  run();
+  EXPECT_FLOAT_EQ(s->QHALO[300], s->QKYOTO[300] + 0.2f + 0.05f);
+}
+
+TEST_F(GasRun, MethaneAndNitrousOxideForcingsOverlapOnlyWithThePreindustrialOther) {
+  run();
+  auto forcingWith = [&](float ch4, float n2o) {
+    s->CH4[300] = ch4;
+    s->N2O[300] = n2o;
+    FORCING(*s, 300);
+    return std::pair{s->QCH4[300] - s->QCH4O3[300], s->QN2O[300]};
+  };
+  const auto base = forcingWith(1800.0f, 330.0f);
+  EXPECT_EQ(forcingWith(2500.0f, 330.0f).second, base.second);
+  EXPECT_EQ(forcingWith(1800.0f, 400.0f).first, base.first);
+  EXPECT_GT(forcingWith(1800.0f, 400.0f).second, base.second);
 }
 
 TEST_F(GasRun, CO2OnlySwitchRemovesTheOtherGasesAndOzone) {
@@ -308,8 +359,14 @@ TEST_F(GasRun, PrescribedCO2WithScenarioSulphurKeepsTheAerosolChange) {
 
 TEST_F(GasRun, WarmingFeedbacksRaiseCO2) {
   run();
-  const float cold = s->CO2[s->NYEND];
-  for (int i = 1; i <= s->NYEND; ++i) s->TEMP[i] = 0.01f * static_cast<float>(i > 200 ? i - 200 : 0);
+  const float cold = s->CO2[s->NYEND], coldCH4 = s->CH4[s->NYEND];
+  // The feedbacks see the warming since 1990 (carbon) and 2000 (CH4) only.
+  for (int i = 0; i <= s->NYEND; ++i) s->TEMP[i] = 0.5f;
+  run();
+  EXPECT_EQ(s->CO2[s->NYEND], cold);
+  EXPECT_EQ(s->CH4[s->NYEND], coldCH4);
+  for (int i = 0; i <= 200; ++i) s->TEMP[i] = 0.0f;
+  for (int i = 201; i <= s->NYEND; ++i) s->TEMP[i] = 0.01f * static_cast<float>(i - 200);
   run();
   EXPECT_GT(s->CO2[s->NYEND], cold);
   EXPECT_FLOAT_EQ(s->T1990X, 2.0f * s->TEMP[225] - s->TEMP[224]);
