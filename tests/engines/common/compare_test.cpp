@@ -132,6 +132,22 @@ TEST(Rank, KeepsTheEightLargestAndSmallestInOrder) {
   }
 }
 
+// Guards the last step of an insertion: a value between the seventh and the
+// eighth entry of a full list replaces the eighth.
+TEST(Rank, FullListReplacesItsEighthEntry) {
+  // Five cases, ten pairs: 0.1 arrives after eight larger values and 0.0.
+  const eng::Ranking up =
+      eng::Rank(5, table(5, {0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.0, 0.1, -0.9}));
+  const double top[] = {0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1};
+  const eng::Ranking down =
+      eng::Rank(5, table(5, {-0.8, -0.7, -0.6, -0.5, -0.4, -0.3, -0.2, 0.0, -0.1, 0.9}));
+  const double bot[] = {-0.8, -0.7, -0.6, -0.5, -0.4, -0.3, -0.2, -0.1};
+  for (int k = 1; k <= 8; ++k) {
+    EXPECT_EQ(up.TOP[k], top[k - 1]) << k;
+    EXPECT_EQ(down.BOT[k], bot[k - 1]) << k;
+  }
+}
+
 TEST(Rank, OneCaseHasNoPairs) {
   const eng::Ranking r = eng::Rank(1, eng::CorrTable<double>{});
   for (int k = 1; k <= 8; ++k) {
