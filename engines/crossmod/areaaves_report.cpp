@@ -54,7 +54,8 @@ void write_baseline_averages(rec::Unit& out, const XmState& s) {
   const eng::EngineConfig& c = s.cfg;
   out.write("(/,/,1X,'*** AREA AVERAGE RESULTS FOR BASELINE CLIMATE ***')");
   for (int k = 1; k <= c.NMODIN + 1; ++k) {
-    const rec::Out items[] = {model_code(c, k), s.BAVE[k].mean, s.BAVE[k].sd};
+    const std::string code = model_code(c, k);
+    const rec::Out items[] = {code, s.BAVE[k].mean, s.BAVE[k].sd};
     if (c.IVAR == 1) {
       if (k == 1)
         out.write("(/,1X,'MODEL =',1X,A4,'   : AREA AVE =',F8.3,' : SPATIAL S.D. =',F8.3,'  (degC)')", items);
