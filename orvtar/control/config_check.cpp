@@ -6,6 +6,7 @@
 #include <string>
 
 #include "orvtar/control/config.h"
+#include "orvtar/physics/climate_model.h"
 
 namespace orv {
 namespace {
@@ -92,9 +93,11 @@ void check_config(const OrvState& s) {
   need_step(s.IDISSTEP, "ORVRUN.CFG", 2, "IDISSTEP");
 
   // ORVXTRA.CFG
-  need(s.DT >= 0.001f, "ORVXTRA.CFG", 2,
-       "DT = " + num(s.DT) +
-           "; expected a time step of at least 0.001 years (values above 1.0 are used as 1.0)");
+  // The climate time loop snaps model time to whole years, so shorter steps
+  // would stall it; it accepts nothing below DTMIN.
+  need(s.DT >= DTMIN, "ORVXTRA.CFG", 2,
+       "DT = " + num(s.DT) + "; expected a time step of at least " + num(DTMIN) +
+           " years (values above 1.0 are used as 1.0)");
   need_step(s.IEMSTEP, "ORVXTRA.CFG", 4, "IEMSTEP");
   need_step(s.ICCSTEP, "ORVXTRA.CFG", 5, "ICCSTEP");
   need_step(s.ICONCSTEP, "ORVXTRA.CFG", 6, "ICONCSTEP");

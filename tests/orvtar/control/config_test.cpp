@@ -379,6 +379,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"ORVRUN.CFG", 5, "6", "ORVRUN.CFG, record 5: IWSCALE = 6"},
         BadSetting{"ORVXTRA.CFG", 2, "0.0", "ORVXTRA.CFG, record 2: DT = 0"},
         BadSetting{"ORVXTRA.CFG", 2, "-0.5", "ORVXTRA.CFG, record 2: DT = -0.5"},
+        // A 0.01-year step passed start-up and then stopped the first simulation.
+        BadSetting{"ORVXTRA.CFG", 2, "0.01", "ORVXTRA.CFG, record 2: DT = 0.01"},
         BadSetting{"ORVXTRA.CFG", 4, "0", "ORVXTRA.CFG, record 4: IEMSTEP = 0"},
         BadSetting{"ORVXTRA.CFG", 5, "0", "ORVXTRA.CFG, record 5: ICCSTEP = 0"},
         BadSetting{"ORVXTRA.CFG", 6, "0", "ORVXTRA.CFG, record 6: ICONCSTEP = 0"},
@@ -398,11 +400,13 @@ TEST(StartupConfigAccepts, HarmlessValuesPassUnchanged) {
   dir.set("ORVRUN.CFG", 5, "9");      // temperature is never needed
   dir.set("ORVMOD.CFG", 7, "0.0");
   dir.set("ORVXTRA.CFG", 3, "6");     // a table layout without rows
+  dir.set("ORVXTRA.CFG", 2, "0.02");  // the shortest step the time loop runs
   auto s = fresh_state();
   rec::Unit report;
   EXPECT_NO_THROW(orv::startup(*s, report));
   EXPECT_EQ(s->IPRTSTEP, -5);
   EXPECT_EQ(s->IWSCALE, 9);
+  EXPECT_FLOAT_EQ(s->DT, 0.02f);
 }
 
 TEST(StartupConfigAccepts, ZeroUpwellingOutsideShutdownScaling) {
