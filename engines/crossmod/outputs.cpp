@@ -1,5 +1,8 @@
 #include "engines/crossmod/outputs.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engines/common/catalogue.h"
 #include "engines/common/output_dirs.h"
 #include "engines/common/run_headers.h"
@@ -36,6 +39,9 @@ void create_outputs(XmOutputs& out) {
   out.TABSOBS.open("TESSERA/ABS-OBS.OUT", rec::Status::Output);
   out.TABSMOD.open("TESSERA/ABS-MOD.OUT", rec::Status::Output);
   out.TERROR.open("TESSERA/ERROR.OUT", rec::Status::Output);
+  // A crash file left by an earlier run would report this run as failed.
+  std::error_code ec;
+  std::filesystem::remove("IMOUT/CRASH.OUT", ec);
 }
 
 void write_crash_file() {

@@ -38,7 +38,8 @@ struct XmOutputs {
 };
 
 // Creates IMOUT/ and TESSERA/ when missing, then the files in the order
-// above (each replaces an older file of its name).
+// above (each replaces an older file of its name), and removes a crash file
+// of an earlier run.
 void create_outputs(XmOutputs& out);
 
 // The fatal configuration (no model and no aerosols): "IMOUT/CRASH.OUT"

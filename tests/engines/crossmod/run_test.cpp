@@ -170,6 +170,12 @@ TEST(CrossmodRun, FatalConfigurationWritesOnlyTheCrashFile) {
       EXPECT_EQ(fs::file_size(e.path()), 0u) << e.path();
     }
   EXPECT_EQ(files, 19 + 8);
+
+  // The next, sound run does not leave the old crash file behind.
+  write_two_model_tree(dir);
+  write_config(two_models());
+  ASSERT_EQ(run_crossmod(dir.data()).status, 0);
+  EXPECT_FALSE(fs::exists("IMOUT/CRASH.OUT"));
 }
 
 TEST(CrossmodRun, AerosolOnlyRun) {
