@@ -130,6 +130,10 @@ TEST(OrvtarReportTables, EachTemperatureLayoutHasItsColumns) {
   const auto& t3 = tables[2];
   const auto& t4 = tables[3];
   const auto& t5 = tables[4];
+  // IREFYR = 1990: the 1990 row shows no change in any column but W.
+  EXPECT_EQ(t1[1].substr(0, 82),
+            "  1990  0.0000  0.000 0.0000   0.00   0.00   0.00   0.00   0.00   0.00 0.000 0.000");
+  EXPECT_EQ(t5[1].substr(0, 23), "  1990  0.0000  0.00000");
   for (std::size_t n = 1; n < t1.size(); ++n) {
     // TEMP: F7.4 at column 21 in layouts 1-4, F9.5 at column 14 in layout 5.
     EXPECT_NEAR(e2e::column(t1[n], 21, 7), e2e::column(t5[n], 14, 9), 0.00006) << t5[n];
