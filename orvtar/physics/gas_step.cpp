@@ -120,15 +120,13 @@ void requireRange(const char* name, int value, int lo, int hi) {
 
 void gasYear(OrvState& s, int i) {
   if (i <= NHIST) {
-    if (i >= 226) {
-      // From 1990 on the scenario's SO2 emissions stand.
-      const float keep1 = s.SO2[i], keep2 = s.SO2[i + 1];
-      HISTCONC(s, i);
-      s.SO2[i] = keep1;
-      s.SO2[i + 1] = keep2;
-    } else {
-      HISTCONC(s, i);
-    }
+    // From 1990 on the scenario's SO2 emissions stand: the history rules
+    // write elements i and i+1, so the 1990 value is also kept when the
+    // history runs for 1989.
+    const float keep1 = s.SO2[i], keep2 = s.SO2[i + 1];
+    HISTCONC(s, i);
+    if (i >= 226) s.SO2[i] = keep1;
+    if (i + 1 >= 226) s.SO2[i + 1] = keep2;
   }
 
   if (i == NHIST) {

@@ -233,6 +233,9 @@ TEST_F(GasRun, ReferenceValuesAndCasesFrom2000) {
 }
 
 TEST_F(GasRun, HistoryKeepsTheScenarioSulphurFrom1990) {
+  // A profile whose 1990 SO2 differs from the base: the 1989 history step
+  // used to overwrite it with ES1990.
+  s->SO2[226] += 5.0f;
   const float so2at1990 = s->SO2[226], so2at1991 = s->SO2[227];
   run();
   EXPECT_EQ(s->SO2[226], so2at1990);
