@@ -33,6 +33,11 @@ void read_orvxtra(OrvState& s, const std::string& file = "ORVXTRA.CFG");
 // past its series, divide by zero or never finish.
 void check_config(const OrvState& s);
 
+// After R9 has settled D80SIN: rejects a USER carbon cycle (LEVCO2 = 4)
+// whose 1990 gross deforestation is not above zero, since the biomass
+// aerosol forcing is divided by it.
+void check_user_carbon_cycle(const OrvState& s);
+
 // R1: the 1990 aerosol forcings of the LEVSO4 case and XKH.
 void apply_r1(OrvState& s);
 

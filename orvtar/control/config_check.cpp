@@ -6,6 +6,7 @@
 #include <string>
 
 #include "orvtar/control/config.h"
+#include "orvtar/physics/carbon_cycle.h"
 #include "orvtar/physics/climate_model.h"
 
 namespace orv {
@@ -113,6 +114,16 @@ void check_config(const OrvState& s) {
            std::to_string(NHIST) + " years");
   need_positive(s.ES1990, "ORVXTRA.CFG", 27, "ES1990",
                 "the aerosol forcing divides by the 1990 SO2 emission");
+}
+
+void check_user_carbon_cycle(const OrvState& s) {
+  if (s.LEVCO2 != 4) return;
+  const float gross = GROSSD90_OF(s.D80SIN, s.FOC80SIN);
+  need(gross > 0.0f, "ORVGAS.CFG", 3,
+       "FOC80SIN = " + num(s.FOC80SIN) + " with D80SIN = " + num(s.D80SIN) +
+           " gives the USER carbon cycle a 1990 gross deforestation of " + num(gross) +
+           " GtC/yr; expected a value above 0 (the biomass aerosol forcing is scaled by it): "
+           "lower FOC80SIN, or lower CCFB4 to raise D80SIN");
 }
 
 }  // namespace orv

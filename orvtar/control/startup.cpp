@@ -28,6 +28,7 @@ void startup(OrvState& s, rec::Unit& report) {
   apply_r1(s);
   read_qhalos(s);
   apply_r2_to_r9(s, report);
+  check_user_carbon_cycle(s);
 
   if (s.ICO2CONC >= 1) read_co2input(s);
   if (s.IQEXTRA >= 1) read_qextra(s);

@@ -15,7 +15,15 @@ float poolStep(float Pold, float input, float k) {
   return ((1.0f - k) * Pold + input) / (1.0f + k);
 }
 
+float D90_OF(float x) { return 1.1185f * x + 0.762f - 0.002f * x * x; }
+float REGROW90_OF(float x) { return 0.584f * x + 1.254f - 0.0173f * x * x; }
+
 }  // namespace
+
+float GROSSD90_OF(float D80, float FOC80) {
+  const float x = (D80 - 1.1f) - (FOC80 - 2.0f);
+  return REGROW90_OF(x) + D90_OF(x);
+}
 
 void CARBINIT(OrvState& s, int v, float D80, float FOC80) {
   const float x = (D80 - 1.1f) - (FOC80 - 2.0f);
@@ -24,8 +32,8 @@ void CARBINIT(OrvState& s, int v, float D80, float FOC80) {
   if (e > 0.0f) beta = beta - 0.0029f * e + 0.022f * e * e;
   s.BETA[v] = beta - 0.0379f * (FOC80 - 2.0f);
 
-  s.D90[v] = 1.1185f * x + 0.762f - 0.002f * x * x;
-  s.REGROW[v][226] = 0.584f * x + 1.254f - 0.0173f * x * x;
+  s.D90[v] = D90_OF(x);
+  s.REGROW[v][226] = REGROW90_OF(x);
   s.GROSSD[v][226] = s.REGROW[v][226] + s.D90[v];
   s.GROSSD90[v] = s.GROSSD[v][226];
   s.PLANT[v][226] = 708.285f - 6.131f * x + 0.137f * x * x;

@@ -40,6 +40,11 @@ inline constexpr float ATAB[6][4] = {
 // FOC80 (GtC/yr) and sets its 1990 state (year index 226).
 void CARBINIT(OrvState& s, int v, float D80, float FOC80);
 
+// Gross deforestation of 1990 (regrowth plus net land-use flux, GtC/yr) of a
+// variant with 1980s fluxes D80 and FOC80; the biomass aerosol forcing is
+// scaled by it, so a usable variant has it above 0.
+float GROSSD90_OF(float D80, float FOC80);
+
 // Advances variant v to the end of year index i with the feedback
 // temperature change dT and the year's emissions ETOT (fossil plus methane
 // oxidation) and NETDEF (net land use), GtC/yr.

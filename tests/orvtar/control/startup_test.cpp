@@ -77,6 +77,21 @@ TEST(OrvtarStartup, BadSettingEndsWithStatusTwoKeepingTheReport) {
   EXPECT_EQ(out[0], G6_LINE);
 }
 
+// A USER carbon cycle with a large 1980s ocean sink has no 1990 gross
+// deforestation left, and the biomass aerosol forcing used to turn strongly
+// positive (or infinite) from the division by it.
+TEST(OrvtarStartup, UserCarbonCycleWithoutGrossDeforestationIsRejected) {
+  RunDir dir;
+  quick(dir);
+  dir.set("ORVUSER.CFG", 1, "4");
+  dir.set("ORVGAS.CFG", 3, "3.3");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_THAT(r.err, StartsWith("orvtar: ORVGAS.CFG, record 3: FOC80SIN = 3.3 with D80SIN = 1.13"));
+  dir.set("ORVGAS.CFG", 3, "2.5");
+  EXPECT_EQ(run_orvtar(dir).status, 0);
+}
+
 TEST(OrvtarStartup, MissingFilesEndWithStatusTwo) {
   for (const char* file : {"co2hist.IN", "ORVUSER.CFG", "ORVXTRA.CFG", "QHALOS.IN", "GAS.EMK"}) {
     RunDir dir;
