@@ -50,6 +50,26 @@ bool halfway_away(double a, int decimals, unsigned __int128& rounded) {
   return true;
 }
 
+constexpr int kPowers = 23;  // 10**0 .. 10**22 are exact doubles
+constexpr double kPow10[kPowers] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// a * p rounded to an integer, halves away from zero, decided on the exact
+// product: fma gives the product's rounding error e exactly, and below 2**52
+// the fraction of the rounded product is a multiple of its unit in the last
+// place, which |e| cannot reach, so the sign of (fraction - 1/2) decides
+// unless it is zero, and then e does. False when the product is too large.
+bool rounded_scaled(double a, double p, std::uint64_t& n) {
+  const double scaled = a * p;
+  if (!(scaled < 4.0e15)) return false;
+  const double e = std::fma(a, p, -scaled);
+  const double whole = std::floor(scaled);
+  const double x = (scaled - whole) - 0.5;
+  n = static_cast<std::uint64_t>(whole) + ((x > 0.0 || (x == 0.0 && e >= 0.0)) ? 1 : 0);
+  return true;
+}
+
 }  // namespace
 
 void put_int(std::string& out, long long v, int width) {
@@ -71,11 +91,14 @@ void put_real(std::string& out, double v, int width, int decimals) {
   }
   double a = std::fabs(v);
   // Anything of 10**width or more cannot fit; this also bounds the buffer.
-  if (a >= 1e60 || a >= std::pow(10.0, width)) return stars(out, width);
+  if (a >= 1e60 || (width < kPowers && a >= kPow10[width])) return stars(out, width);
   char buf[128];
   int len;
   unsigned __int128 away;
-  if (halfway_away(a, decimals, away)) {
+  std::uint64_t n;
+  if (decimals < kPowers && rounded_scaled(a, kPow10[decimals], n)) {
+    len = digits_with_point(n, decimals, buf);
+  } else if (halfway_away(a, decimals, away)) {
     len = digits_with_point(away, decimals, buf);
   } else {
     auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, decimals);

@@ -140,8 +140,7 @@ void CLIMRUN(OrvState& s, GasStepFn gasStep) {
     }
 
     const int JC = subStepForcing(s);
-    oceanStep(s, 1, s.QNO, s.QNL);
-    oceanStep(s, 2, s.QSO, s.QSL);
+    oceanStepBoth(s, s.QNO, s.QNL, s.QSO, s.QSL);
     surfaceTemperatures(s);
     updateUpwelling(s);
     s.WNH[JC] = s.W[1];

@@ -17,7 +17,34 @@ void solveTridiagonal(const Tridiagonal& m, float (&T)[NLAYER + 1]) {
   for (int k = N - 1; k >= 1; --k) T[k] = T[k + 1] * E[k] + F[k];
 }
 
-void oceanStep(OrvState& s, int h, float QO, float QL) {
+void solveTridiagonalPair(const Tridiagonal& a, float (&Ta)[NLAYER + 1], const Tridiagonal& b,
+                          float (&Tb)[NLAYER + 1]) {
+  // The same operations as solveTridiagonal on each system, interleaved so
+  // that the two chains of dependent divisions overlap.
+  float Ea[NLAYER + 1] = {}, Fa[NLAYER + 1] = {};
+  float Eb[NLAYER + 1] = {}, Fb[NLAYER + 1] = {};
+  Ea[1] = -a.SUPER[1] / a.DIAG[1];
+  Fa[1] = a.RHS[1] / a.DIAG[1];
+  Eb[1] = -b.SUPER[1] / b.DIAG[1];
+  Fb[1] = b.RHS[1] / b.DIAG[1];
+  for (int k = 2; k <= NLAYER - 1; ++k) {
+    const float Ga = Ea[k - 1] * a.SUB[k] + a.DIAG[k];
+    const float Gb = Eb[k - 1] * b.SUB[k] + b.DIAG[k];
+    Ea[k] = -a.SUPER[k] / Ga;
+    Eb[k] = -b.SUPER[k] / Gb;
+    Fa[k] = (a.RHS[k] - Fa[k - 1] * a.SUB[k]) / Ga;
+    Fb[k] = (b.RHS[k] - Fb[k - 1] * b.SUB[k]) / Gb;
+  }
+  const int N = NLAYER;
+  Ta[N] = (a.RHS[N] - Fa[N - 1] * a.SUB[N]) / (Ea[N - 1] * a.SUB[N] + a.DIAG[N]);
+  Tb[N] = (b.RHS[N] - Fb[N - 1] * b.SUB[N]) / (Eb[N - 1] * b.SUB[N] + b.DIAG[N]);
+  for (int k = N - 1; k >= 1; --k) {
+    Ta[k] = Ta[k + 1] * Ea[k] + Fa[k];
+    Tb[k] = Tb[k + 1] * Eb[k] + Fb[k];
+  }
+}
+
+void buildOceanColumn(const OrvState& s, int h, float QO, float QL, Tridiagonal& m) {
   // The land box has no heat capacity: eliminating it leaves an effective
   // feedback on the ocean and a share of the land forcing that reaches the
   // ocean through the land-ocean exchange.
@@ -37,7 +64,6 @@ void oceanStep(OrvState& s, int h, float QO, float QL) {
   const float* TO = s.TO[h];
   const int N = NLAYER;
 
-  Tridiagonal m;
   // Mixed layer: forcing, feedback, polar sinking and exchange with layer 2.
   m.DIAG[1] = 1.0f + (XLEFF / s.FK + Wh * s.PI + s.XKHH) * s.DTHM;
   m.SUPER[1] = -(Wh + s.XKHH) * s.DTHM;
@@ -67,7 +93,19 @@ void oceanStep(OrvState& s, int h, float QO, float QL) {
     m.RHS[N] += (s.TBOT[h] - TB[N]) * DWT;
   }
 
+}
+
+void oceanStep(OrvState& s, int h, float QO, float QL) {
+  Tridiagonal m;
+  buildOceanColumn(s, h, QO, QL, m);
   solveTridiagonal(m, s.TO[h]);
+}
+
+void oceanStepBoth(OrvState& s, float QNO, float QNL, float QSO, float QSL) {
+  Tridiagonal north, south;
+  buildOceanColumn(s, 1, QNO, QNL, north);
+  buildOceanColumn(s, 2, QSO, QSL, south);
+  solveTridiagonalPair(north, s.TO[1], south, s.TO[2]);
 }
 
 }  // namespace orv

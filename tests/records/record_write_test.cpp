@@ -1,6 +1,9 @@
 // Writing records: field rules and the layouts the programs rely on.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,45 @@ TEST(RecordWrite, RealFieldsRoundHalvesAwayFromZero) {
   EXPECT_EQ(format_records("(F6.2)", {2.675}), Lines{"  2.67"});
   EXPECT_EQ(format_records("(F7.2)", {1234.5}), Lines{"1234.50"});
   EXPECT_EQ(format_records("(F10.0)", {3.0}), Lines{"        3."});
+}
+
+// Reference rounding on the exact decimal expansion: for |v| between 1e-3
+// and 1e6 a double has at most 62 fraction bits, so 70 decimals are exact.
+std::string reference_fixed(double v, int d) {
+  char buf[128];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 70);
+  std::string exact(buf, res.ptr);
+  std::size_t point = exact.find('.');
+  std::string digits = exact.substr(0, point) + exact.substr(point + 1, d);
+  bool up = exact[point + 1 + d] >= '5';
+  for (std::size_t k = digits.size(); up && k-- > 0;) {
+    if (digits[k] == '9') {
+      digits[k] = '0';
+    } else {
+      ++digits[k];
+      up = false;
+    }
+  }
+  if (up) digits.insert(digits.begin(), '1');
+  std::string text = digits.substr(0, digits.size() - d) + "." + digits.substr(digits.size() - d);
+  bool nonzero = text.find_first_of("123456789") != std::string::npos;
+  return (v < 0 && nonzero ? "-" : "") + text;
+}
+
+TEST(RecordWrite, RoundingAgreesWithTheExactExpansion) {
+  std::mt19937_64 gen(12345);
+  std::uniform_real_distribution<double> mag(-3.0, 6.0);
+  for (int n = 0; n < 200000; ++n) {
+    int d = static_cast<int>(gen() % 5);
+    double v = std::pow(10.0, mag(gen)) * ((gen() & 1) ? -1 : 1);
+    if (n % 4 == 0) v = static_cast<float>(v);  // the climate model writes floats
+    if (n % 4 == 1) v = std::round(v * std::pow(10.0, d + 1)) / std::pow(10.0, d + 1);  // near ties
+    std::string want = reference_fixed(v, d);
+    if (d == 0) want.pop_back(), want += ".";
+    std::string got = rec::format_records(std::string("(F40.") + std::to_string(d) + ")", {v}).front();
+    got.erase(0, got.find_first_not_of(' '));
+    ASSERT_EQ(got, want) << "value " << v << " decimals " << d;
+  }
 }
 
 TEST(RecordWrite, ZeroBeforePointAndUnsignedZero) {
