@@ -16,7 +16,8 @@ void stars(std::string& out, int width) { out.append(static_cast<std::size_t>(wi
 
 // Writes the decimal digits of a non-negative integer n, with a point
 // before the last `decimals` digits and at least one digit before the point.
-int digits_with_point(unsigned __int128 n, int decimals, char* buf) {
+template <class U>
+int digits_with_point(U n, int decimals, char* buf) {
   char rev[64];
   int len = 0;
   do {
