@@ -1,5 +1,7 @@
 #include "orvtar/control/run_driver.h"
 
+#include <cstdio>
+
 #include "orvtar/control/display_files.h"
 #include "orvtar/control/drive_files.h"
 #include "orvtar/control/emissions.h"
@@ -50,7 +52,15 @@ void set_up_simulation(OrvState& s) {
 
   set_so2_case(s);
   s.DT2X = s.ICASE == 4 ? s.DT2XUSER : DT2XSET[s.ICASE];
-  if (s.IDIFFL == 1) LOFEED(s, s.Q2X, s.FL[1], s.FL[2], s.XKLO, s.XKNS, s.DT2X, s.RLO);
+  if (s.IDIFFL == 1 && !LOFEED(s, s.Q2X, s.FL[1], s.FL[2], s.XKLO, s.XKNS, s.DT2X, s.RLO)) {
+    // The report prints RLO as configured; say that it was not reached.
+    std::fprintf(stderr,
+                 "orvtar: warning: simulation %d: no land and ocean feedback parameters give the "
+                 "land/ocean warming ratio RLO = %.3f with DT2X = %.3f and XKLO = %.3f; the "
+                 "simulation uses XLAML = %.4f, XLAMO = %.4f\n",
+                 s.NSIM, static_cast<double>(s.RLO), static_cast<double>(s.DT2X),
+                 static_cast<double>(s.XKLO), static_cast<double>(s.XLAML), static_cast<double>(s.XLAMO));
+  }
   s.XLAM = s.Q2X / s.DT2X;
   CLIMSET(s);
 }
