@@ -8,7 +8,7 @@
 namespace orv {
 
 void write_concs_dis(const OrvState& s) {
-  rec::Unit out("concs.dis", rec::Status::Unknown);
+  rec::Unit out("concs.dis", rec::Status::Output);
   auto header = [&] {
     out.write("(1X,'YEAR CO2USER   CO2LO  CO2MID   CO2HI',' CH4USER   CH4LO  CH4MID   CH4HI     N2O',' MIDTAUCH4')");
   };
@@ -28,7 +28,7 @@ void write_concs_dis(const OrvState& s) {
 }
 
 void write_forcings_dis(const OrvState& s) {
-  rec::Unit out("forcings.dis", rec::Status::Unknown);
+  rec::Unit out("forcings.dis", rec::Status::Output);
   write_forcing_header(out);
   stepped_loop(1990, s.IYEND, s.IDISSTEP,
                [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(s, year - 1764)); });
@@ -37,7 +37,7 @@ void write_forcings_dis(const OrvState& s) {
 }
 
 void write_temps_dis(const OrvState& s) {
-  rec::Unit out("temps.dis", rec::Status::Unknown);
+  rec::Unit out("temps.dis", rec::Status::Output);
   auto header = [&] { out.write("(1X,'YEAR  TEMUSER    TEMLO   TEMMID    TEMHI TEMNOSO2')"); };
   header();
   stepped_loop(1, s.NYEND, s.IDISSTEP, [&](int i) {
@@ -48,7 +48,7 @@ void write_temps_dis(const OrvState& s) {
 }
 
 void write_sealev_dis(const OrvState& s) {
-  rec::Unit out("sealev.dis", rec::Status::Unknown);
+  rec::Unit out("sealev.dis", rec::Status::Output);
   auto header = [&] { out.write("(1X,'YEAR  MSLUSER    MSLLO   MSLMID    MSLHI')"); };
   header();
   stepped_loop(1, s.NYEND, s.IDISSTEP, [&](int i) {
@@ -59,7 +59,7 @@ void write_sealev_dis(const OrvState& s) {
 }
 
 void write_emiss_dis(const OrvState& s) {
-  rec::Unit out("emiss.dis", rec::Status::Unknown);
+  rec::Unit out("emiss.dis", rec::Status::Output);
   auto header = [&] {
     out.write("(1X,'YEAR  FOSSCO2 NETDEFOR      CH4      N2O',' SO2-REG1 SO2-REG2 SO2-REG3   SO2-GL')");
   };

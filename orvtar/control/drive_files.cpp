@@ -66,8 +66,8 @@ void write_drive_files(const OrvState& s) {
   static constexpr const char* STEM[5] = {"", "lodrive", "middrive", "hidrive", "usrdrive"};
   rec::Unit raw[5], scaled[5];
   for (int p = 1; p <= 4; ++p) {
-    raw[p].open(std::string(STEM[p]) + ".raw", rec::Status::Unknown);
-    scaled[p].open(std::string(STEM[p]) + ".out", rec::Status::Unknown);
+    raw[p].open(std::string(STEM[p]) + ".raw", rec::Status::Output);
+    scaled[p].open(std::string(STEM[p]) + ".out", rec::Status::Output);
   }
   ScaledRegions r;
   for (int p = 1; p <= 4; ++p) {

@@ -1,6 +1,5 @@
 #include "orvtar/control/startup.h"
 
-#include <filesystem>
 #include <system_error>
 
 #include "orvtar/control/config.h"
@@ -12,11 +11,9 @@ namespace orv {
 void startup(OrvState& s, rec::Unit& report) {
   read_co2hist(s);
 
-  // The report of an earlier run goes first, so that a run that stops
-  // before its first line leaves an empty report rather than an old one.
-  std::error_code gone;
-  std::filesystem::remove("ORV.OUT", gone);
-  report.open("ORV.OUT", rec::Status::Unknown);
+  // Emptied at once, so that a run that stops before its first line leaves
+  // an empty report rather than an old one.
+  report.open("ORV.OUT", rec::Status::Output);
 
   read_orvuser(s);
   read_orvgas(s, report);
