@@ -1,7 +1,5 @@
 #include "orvtar/control/startup.h"
 
-#include <system_error>
-
 #include "orvtar/control/config.h"
 #include "orvtar/control/emissions.h"
 #include "orvtar/control/inputs.h"
