@@ -16,6 +16,13 @@ std::string opened_name(const std::string& name) {
   return installed + name.substr(root.size());
 }
 
+std::string data_root_hint(std::string_view message) {
+  const char* env = std::getenv("TESSERA_DATA_ROOT");
+  if ((env != nullptr && *env != '\0') || message.find(DATA_ROOT) == std::string_view::npos) return {};
+  return std::string("the model data tree is looked for under ") + DATA_ROOT +
+         "; set TESSERA_DATA_ROOT to the folder that holds an installed tree";
+}
+
 std::string model_file_name(int m, char FAMDIG, int IVAR, int ISEAS) {
   std::string name = DATA_ROOT;
   name += "/TRELLIS5/OUT/";

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engines/common/config.h"
 
@@ -16,6 +17,11 @@ inline constexpr const char* DATA_ROOT = "/TS41/TESS-41/ENGINE";  // 20 characte
 // of TESSERA_DATA_ROOT (when set and not empty) in place of DATA_ROOT; any
 // other name is returned unchanged.
 std::string opened_name(const std::string& name);
+
+// A hint for an error message about `message`: when it names a file under
+// the standard root and TESSERA_DATA_ROOT is not set, how to point the
+// engine at an installed tree; otherwise empty.
+std::string data_root_hint(std::string_view message);
 
 // Grid-field file of catalogue model m (1 … 17) for family digit FAMDIG:
 // DATA_ROOT + "/TRELLIS5/OUT/" + MODLAB[m] + "." + FAMDIG + variable letter
