@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "engines/crossmod/run.h"
 #include "engines/common/file_names.h"
+#include "engines/crossmod/run.h"
 #include "records/command_line.h"
 
 constexpr const char* kUsage =
