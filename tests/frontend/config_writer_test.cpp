@@ -2,9 +2,6 @@
 // readers: every value must land in the item the settings named.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 
 #include "engines/common/config.h"
@@ -12,26 +9,13 @@
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "orvtar/control/config.h"
-
-namespace fs = std::filesystem;
+#include "support/scratch_dir.h"
 
 namespace {
 
 class InTempDir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("fe_writer_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-  fs::path old_, dir_;
+  testsupport::ScratchWorkDir dir_{"fe_writer"};
 };
 
 TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {

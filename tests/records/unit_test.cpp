@@ -3,37 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "records/record_io.h"
+#include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using testsupport::read_text;
+using testsupport::write_text;
+
 class UnitTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("records_unit_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string slurp(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-  }
-  static void put(const std::string& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-  }
-  fs::path dir_;
+  std::string path(const std::string& name) const { return (dir_.path() / name).string(); }
+  testsupport::ScratchDir dir_{"records_unit"};
 };
 
 TEST_F(UnitTest, OldFileMustExistUnknownIsCreatedEmpty) {
@@ -47,7 +32,7 @@ TEST_F(UnitTest, OldFileMustExistUnknownIsCreatedEmpty) {
 }
 
 TEST_F(UnitTest, WritesEndWithCrLfAndReplaceTheOldContent) {
-  put(path("ORV.OUT"), "old content that is longer than the new one\n");
+  write_text(path("ORV.OUT"), "old content that is longer than the new one\n");
   {
     rec::Unit u(path("ORV.OUT"), rec::Status::Unknown);
     u.write("(1X,I5,F6.2)", {1990, 0.5});
@@ -55,23 +40,23 @@ TEST_F(UnitTest, WritesEndWithCrLfAndReplaceTheOldContent) {
     u.write("(1X,'  ')");
     EXPECT_EQ(u.records(), 3);
   }
-  EXPECT_EQ(slurp(path("ORV.OUT")), "  1990  0.50\r\n DIRECT AEROSOL FORCING IGNORED\r\n   \r\n");
+  EXPECT_EQ(read_text(path("ORV.OUT")), "  1990  0.50\r\n DIRECT AEROSOL FORCING IGNORED\r\n   \r\n");
 }
 
 TEST_F(UnitTest, OutputStatusEmptiesTheFileAtOnce) {
-  put(path("AREAAVES.OUT"), "old results\n");
-  put(path("kept.OUT"), "old results\n");
+  write_text(path("AREAAVES.OUT"), "old results\n");
+  write_text(path("kept.OUT"), "old results\n");
   {
     rec::Unit a(path("AREAAVES.OUT"), rec::Status::Output);
     rec::Unit b(path("kept.OUT"), rec::Status::Unknown);
-    EXPECT_EQ(slurp(path("AREAAVES.OUT")), "");
+    EXPECT_EQ(read_text(path("AREAAVES.OUT")), "");
   }
-  EXPECT_EQ(slurp(path("AREAAVES.OUT")), "");
-  EXPECT_EQ(slurp(path("kept.OUT")), "old results\n");
+  EXPECT_EQ(read_text(path("AREAAVES.OUT")), "");
+  EXPECT_EQ(read_text(path("kept.OUT")), "old results\n");
 }
 
 TEST_F(UnitTest, ReadsLfAndCrLfRecordsAndSkipsHeaders) {
-  put(path("GAS.EMK"), "header line\r\n  1990  1.5\n  2000  2.5\r\n");
+  write_text(path("GAS.EMK"), "header line\r\n  1990  1.5\n  2000  2.5\r\n");
   rec::Unit u(path("GAS.EMK"), rec::Status::Old);
   u.skip();
   int y = 0;
@@ -85,7 +70,7 @@ TEST_F(UnitTest, ReadsLfAndCrLfRecordsAndSkipsHeaders) {
 }
 
 TEST_F(UnitTest, OutputWrittenBeforeAnErrorIsKept) {
-  put(path("BAD.CFG"), "    2100\n   abc\n");
+  write_text(path("BAD.CFG"), "    2100\n   abc\n");
   {
     rec::Unit out(path("ORV.OUT"), rec::Status::Unknown);
     rec::Unit cfg(path("BAD.CFG"), rec::Status::Old);
@@ -100,7 +85,7 @@ TEST_F(UnitTest, OutputWrittenBeforeAnErrorIsKept) {
       EXPECT_NE(std::string(e.what()).find(path("BAD.CFG") + ", record 2"), std::string::npos);
     }
   }
-  EXPECT_EQ(slurp(path("ORV.OUT")), " HEAD\r\n     2100\r\n");
+  EXPECT_EQ(read_text(path("ORV.OUT")), " HEAD\r\n     2100\r\n");
 }
 
 TEST_F(UnitTest, SeveralUnitsOpenAtOnce) {
@@ -112,8 +97,8 @@ TEST_F(UnitTest, SeveralUnitsOpenAtOnce) {
   }
   a.close();
   b.close();
-  EXPECT_EQ(slurp(path("a.dis")), "  0\r\n  1\r\n  2\r\n");
-  EXPECT_EQ(slurp(path("b.dis")), "  0\r\n -1\r\n -2\r\n");
+  EXPECT_EQ(read_text(path("a.dis")), "  0\r\n  1\r\n  2\r\n");
+  EXPECT_EQ(read_text(path("b.dis")), "  0\r\n -1\r\n -2\r\n");
 }
 
 }  // namespace

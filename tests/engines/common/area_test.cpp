@@ -9,9 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
 namespace {
+
+using testsupport::ScratchWorkDir;
+using testsupport::read_lines;
 
 eng::EngineConfig box(double XLAT1, double XLAT2, double XLON1, double XLON2) {
   eng::EngineConfig c;
@@ -135,7 +138,7 @@ TEST(AreaAverage, ThresholdsByUse) {
 }
 
 TEST(AreaDescription, BoxAndMaskTexts) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   eng::EngineConfig c = box(30, 60, -10, 40);
   eng::MaskFile m;
   {
@@ -159,7 +162,7 @@ TEST(AreaDescription, BoxAndMaskTexts) {
 }
 
 TEST(MaskMap, HeadingNameAndRows) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   const eng::EngineConfig c = box(0, 5, 0, 5);
   const eng::MaskFile m;  // no mask file: eight blanks
   {

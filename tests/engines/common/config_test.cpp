@@ -10,9 +10,12 @@
 #include <gtest/gtest.h>
 
 #include "engines/common/file_names.h"
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
 namespace {
+
+using testsupport::ScratchWorkDir;
+using testsupport::write_lines;
 
 std::string real(double v, const char* comment) {
   char b[64];
@@ -64,7 +67,7 @@ std::string crossmod_error() {
 }
 
 TEST(CrossmodConfig, ReadsBothFilesIgnoringComments) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.IMASK = 1;
   s.MASKID = 'L';
@@ -98,7 +101,7 @@ TEST(CrossmodConfig, ReadsBothFilesIgnoringComments) {
 }
 
 TEST(CrossmodConfig, ReadsTheBundledExample) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   for (const char* f : {"SHELL.CFG", "EXTRA.CFG"})
     std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/engines/common/" + f, f);
   eng::EngineConfig c;
@@ -110,7 +113,7 @@ TEST(CrossmodConfig, ReadsTheBundledExample) {
 }
 
 TEST(CrossmodConfig, IbothForcesModeThreeAndDoublesTheCaseList) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;  // IDEF = 1, three models
   s.write();
   write_extra(0.0, "OLD", 1);
@@ -135,7 +138,7 @@ TEST(CrossmodConfig, IbothForcesModeThreeAndDoublesTheCaseList) {
 }
 
 TEST(CrossmodConfig, DefinitionTwoCodesEndInD2) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.IDEF = 2;
   s.NMODS = 4;
@@ -156,7 +159,7 @@ TEST(CrossmodConfig, DefinitionTwoCodesEndInD2) {
 }
 
 TEST(CrossmodConfig, NoModelsWithAerosolsIsAnAerosolOnlyRun) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.NMODS = 0;
   s.ISULF = 1;
@@ -173,7 +176,7 @@ TEST(CrossmodConfig, NoModelsWithAerosolsIsAnAerosolOnlyRun) {
 }
 
 TEST(CrossmodConfig, NoModelsWithoutAerosolsIsFatalAndReadsNoFurther) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.NMODS = 0;
   s.ISULF = 0;
@@ -186,13 +189,13 @@ TEST(CrossmodConfig, NoModelsWithoutAerosolsIsFatalAndReadsNoFurther) {
 }
 
 TEST(CrossmodConfig, MissingFileNamesIt) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   write_extra(0.0, "OLD", 0);
   EXPECT_NE(crossmod_error().find("SHELL.CFG"), std::string::npos);
 }
 
 TEST(CrossmodConfig, RejectsOutOfRangeSettingsNamingFileRecordAndAcceptedValues) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   struct Bad {
     void (*edit)(Shell&);
     const char* expected;
@@ -228,7 +231,7 @@ TEST(CrossmodConfig, RejectsOutOfRangeSettingsNamingFileRecordAndAcceptedValues)
 }
 
 TEST(CrossmodConfig, RangeChecksComeBeforeTheFatalPath) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.NMODS = 0;
   s.ISULF = 0;
@@ -240,7 +243,7 @@ TEST(CrossmodConfig, RangeChecksComeBeforeTheFatalPath) {
 }
 
 TEST(CrossmodConfig, IdefIsNotCheckedWhenIbothOverridesIt) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.IDEF = 0;
   s.write();
@@ -258,7 +261,7 @@ eng::EngineConfig varistat_config() {
 }
 
 TEST(VaristatConfig, ModeThreeFileFamilies) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.IDEF = 3;
   s.NMODS = 2;
@@ -282,7 +285,7 @@ TEST(VaristatConfig, ModeThreeFileFamilies) {
 }
 
 TEST(VaristatConfig, NoModelsRunsOnModelOne) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.NMODS = 0;
   s.ISULF = 0;  // not fatal for the variability engine
@@ -299,7 +302,7 @@ TEST(VaristatConfig, NoModelsRunsOnModelOne) {
 }
 
 TEST(VaristatConfig, AnyIsulfIsAcceptedButOtherRangesAreChecked) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   Shell s;
   s.ISULF = 7;
   s.write();

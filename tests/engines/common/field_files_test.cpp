@@ -11,9 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "engines/common/file_names.h"
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
 namespace {
+
+using testsupport::ScratchWorkDir;
+using testsupport::read_lines;
+using testsupport::write_lines;
 
 // A grid-field file: identifier record, then the 2592 integers `per_line`
 // to a record in fields of `width`.
@@ -71,7 +75,7 @@ TEST(Decode, ObservedRules) {
 }
 
 TEST(GridFile, ValuesFollowTheStreamAcrossRecordBoundaries) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::vector<int> v = ramp();
   v[75] = 100001;
   write_grid_file("F.1TQ", v, 6, 16);
@@ -86,7 +90,7 @@ TEST(GridFile, ValuesFollowTheStreamAcrossRecordBoundaries) {
 }
 
 TEST(GridFile, ShortFileFailsNamingIt) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::vector<int> v = ramp();
   v.resize(2000);
   write_grid_file("SHORT.1TQ", v, 6, 16);
@@ -100,7 +104,7 @@ TEST(GridFile, ShortFileFailsNamingIt) {
 }
 
 TEST(GridFile, DataRootIsReplacedForOpeningOnly) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   const std::string name = "/TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC01TR98.1TQ";
   ::unsetenv("TESSERA_DATA_ROOT");
   EXPECT_EQ(eng::opened_name(name), name);
@@ -117,7 +121,7 @@ TEST(GridFile, DataRootIsReplacedForOpeningOnly) {
 }
 
 TEST(AerosolFile, ThreeBlocksWithoutMissingTest) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::vector<std::string> lines;
   for (int b = 1; b <= 3; ++b) {
     lines.push_back("BLOCK " + std::to_string(b));
@@ -142,7 +146,7 @@ TEST(AerosolFile, ThreeBlocksWithoutMissingTest) {
 }
 
 TEST(MaskFile, ReadsNameAndDigitsAndLogsThem) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/engines/common/MASK.T", "MASK.T");
   eng::EngineConfig c;
   c.MASKID = "T";
@@ -164,7 +168,7 @@ TEST(MaskFile, ReadsNameAndDigitsAndLogsThem) {
 }
 
 TEST(WeightsFile, PicksTheFirstYearAtOrAfterIyear) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/engines/common/TSU.DR", "TSU.DR");
   eng::EngineConfig c;
   c.IPSET = 1;
@@ -193,7 +197,7 @@ TEST(WeightsFile, PicksTheFirstYearAtOrAfterIyear) {
 }
 
 TEST(WeightsFile, NoYearLateEnoughFailsNamingFileAndYear) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/engines/common/TSU.DR", "TSU.DR");
   eng::EngineConfig c;
   c.IPSET = 1;

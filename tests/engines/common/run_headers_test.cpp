@@ -9,9 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "engines/common/output_dirs.h"
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
 namespace {
+
+using testsupport::ScratchWorkDir;
+using testsupport::read_lines;
+using testsupport::write_lines;
 
 eng::EngineConfig config(int nmods) {
   eng::EngineConfig c;
@@ -29,7 +33,7 @@ eng::EngineConfig config(int nmods) {
 }
 
 TEST(RunHeaders, ExactTexts) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   eng::EngineConfig c = config(4);
   {
     rec::Unit out("OUT", rec::Status::Unknown);
@@ -63,7 +67,7 @@ TEST(RunHeaders, ExactTexts) {
 }
 
 TEST(RunHeaders, ModelListContinuesSixToALine) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   {
     rec::Unit out("OUT", rec::Status::Unknown);
     eng::write_models_header(out, config(14));
@@ -80,7 +84,7 @@ TEST(RunHeaders, ModelListContinuesSixToALine) {
 }
 
 TEST(OutputDirectories, CreatedWhenMissingAndRefusedWhenAFileIsInTheWay) {
-  ScratchDir dir;
+  ScratchWorkDir dir("engcommon");
   eng::ensure_directory("IMOUT");
   eng::ensure_directory("IMOUT");
   EXPECT_TRUE(std::filesystem::is_directory("IMOUT"));

@@ -3,11 +3,7 @@
 // program call, and helpers that read the output files back.
 #pragma once
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "engines/common/catalogue.h"
+#include "support/scratch_dir.h"
 
 namespace xmtest {
 
@@ -25,29 +20,13 @@ namespace fs = std::filesystem;
 
 // A fresh directory per test holding the data tree (data/) and the working
 // directory (work/); the test runs in work/ and the whole is removed after.
-class Scratch {
+class Scratch : public testsupport::ScratchWorkDir {
  public:
-  Scratch() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("crossmod_" + std::string(info->test_suite_name()) + "_" +
-                                        info->name() + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "work");
-    for (const char* sub : {"OUT", "OBS", "SO4"}) fs::create_directories(dir_ / "data" / "TRELLIS5" / sub);
-    old_ = fs::current_path();
-    fs::current_path(dir_ / "work");
+  Scratch() : ScratchWorkDir("crossmod", "work") {
+    for (const char* sub : {"OUT", "OBS", "SO4"}) fs::create_directories(data() / "TRELLIS5" / sub);
   }
-  ~Scratch() {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-  fs::path data() const { return dir_ / "data"; }
-  fs::path work() const { return dir_ / "work"; }
-
- private:
-  fs::path dir_, old_;
+  fs::path data() const { return path() / "data"; }
+  fs::path work() const { return path() / "work"; }
 };
 
 // Integer as stored in a grid-field file at row i (1 … 36), column j (1 … 72).
@@ -181,41 +160,18 @@ struct RunResult {
   std::string out, err;
 };
 
-inline std::string slurp(const std::string& name) {
-  std::ifstream f(name, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
+using testsupport::find_line;
+using testsupport::read_lines;
+using testsupport::read_text;
 
 // Runs crossmod in the working directory with TESSERA_DATA_ROOT = data.
 inline RunResult run_crossmod(const fs::path& data) {
-  const std::string cmd = "TESSERA_DATA_ROOT='" + data.string() + "' '" + CROSSMOD_EXE +
-                          "' > run.stdout 2> run.stderr";
   RunResult r;
-  const int rc = std::system(cmd.c_str());
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  r.out = slurp("run.stdout");
-  r.err = slurp("run.stderr");
+  r.status = testsupport::exit_status("TESSERA_DATA_ROOT='" + data.string() + "' '" + CROSSMOD_EXE +
+                                      "' > run.stdout 2> run.stderr");
+  r.out = read_text("run.stdout");
+  r.err = read_text("run.stderr");
   return r;
-}
-
-// The records of a text file without their line ends (CR LF expected).
-inline std::vector<std::string> lines(const std::string& name) {
-  std::ifstream f(name, std::ios::binary);
-  std::vector<std::string> out;
-  for (std::string l; std::getline(f, l);) {
-    if (!l.empty() && l.back() == '\r') l.pop_back();
-    out.push_back(l);
-  }
-  return out;
-}
-
-// Index of the first record at or after `from` that contains `text`, or -1.
-inline int find_line(const std::vector<std::string>& ls, const std::string& text, int from = 0) {
-  for (int k = from; k < static_cast<int>(ls.size()); ++k)
-    if (ls[k].find(text) != std::string::npos) return k;
-  return -1;
 }
 
 // The values of a gridded table's row (after latitude and blanks), parsed

@@ -106,9 +106,9 @@ TEST(CrossmodRun, AreaAveragesOfTwoConstantModels) {
       " MODEL = GC02D1 : AREA AVE =   6.600  (degC)",
       " MODEL = MODBAR : AREA AVE =   4.600  (degC)",
   };
-  EXPECT_EQ(lines("IMOUT/AREAAVES.OUT"), expected);
+  EXPECT_EQ(read_lines("IMOUT/AREAAVES.OUT"), expected);
   // Every record ends with CR LF.
-  const std::string raw = slurp("IMOUT/AREAAVES.OUT");
+  const std::string raw = read_text("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
 }
 
@@ -118,11 +118,11 @@ TEST(CrossmodRun, DumpsAndNewClimatesMissingWhereNoCaseIsValid) {
   write_config(two_models());
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
 
-  const std::vector<double> change = dump_values(lines("TESSERA/DEL2USE.OUT"));
-  const std::vector<double> newobs = dump_values(lines("TESSERA/ABS-OBS.OUT"));
-  const std::vector<double> newmod = dump_values(lines("TESSERA/ABS-MOD.OUT"));
-  const std::vector<double> prob = dump_values(lines("TESSERA/PROBINCR.OUT"));
-  const std::vector<double> error = dump_values(lines("TESSERA/ERROR.OUT"));
+  const std::vector<double> change = dump_values(read_lines("TESSERA/DEL2USE.OUT"));
+  const std::vector<double> newobs = dump_values(read_lines("TESSERA/ABS-OBS.OUT"));
+  const std::vector<double> newmod = dump_values(read_lines("TESSERA/ABS-MOD.OUT"));
+  const std::vector<double> prob = dump_values(read_lines("TESSERA/PROBINCR.OUT"));
+  const std::vector<double> error = dump_values(read_lines("TESSERA/ERROR.OUT"));
   for (const auto* v : {&change, &newobs, &newmod, &prob, &error}) ASSERT_EQ(v->size(), 2592u);
   // Box (1,1): no valid case, so no change, no probability and no new climate
   // (not 11 - 99.99).
@@ -139,7 +139,7 @@ TEST(CrossmodRun, DumpsAndNewClimatesMissingWhereNoCaseIsValid) {
 
   // Validation: constant fields have no correlation; the mean difference is
   // observed minus model.
-  const std::vector<std::string> v = lines("IMOUT/VALIDN.OUT");
+  const std::vector<std::string> v = read_lines("IMOUT/VALIDN.OUT");
   const int first = find_line(v, " GC01TR");
   ASSERT_GE(first, 0);
   EXPECT_EQ(v[first], " GC01TR  -99.990    1.000      1.000    2592");
@@ -160,7 +160,7 @@ TEST(CrossmodRun, FatalConfigurationWritesOnlyTheCrashFile) {
   const RunResult r = run_crossmod(dir.data());  // no data, weights or mask needed
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Stop - Program terminated.\n");
-  EXPECT_EQ(lines("IMOUT/CRASH.OUT"),
+  EXPECT_EQ(read_lines("IMOUT/CRASH.OUT"),
             (std::vector<std::string>{"", " FATAL ERROR: BOTH NMODS AND ISULF SET TO ZERO"}));
   int files = 0;
   for (const char* d : {"IMOUT", "TESSERA"})
@@ -187,7 +187,7 @@ TEST(CrossmodRun, AerosolOnlyRun) {
   const RunResult r = run_crossmod(dir.data());
   ASSERT_EQ(r.status, 0) << r.err;
 
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(a[1], " ***  0 MODELS : VARIABLE =   TEMP -- LINEAR SCALING : SEASON = ANN ***");
   EXPECT_EQ(a[3], " *** DEFINITION 1 RESULTS ONLY *** :  1 CASES");
   EXPECT_GE(find_line(a, " MODEL = GC01D1 : AREA AVE =   1.000 : SPATIAL S.D. =   0.000"), 0);
@@ -200,35 +200,35 @@ TEST(CrossmodRun, AerosolOnlyRun) {
   EXPECT_GE(find_line(a, " MODEL = MODBAR : AREA AVE =   2.600  (degC)"), 0);
 
   // The model list still names the model whose fields were read.
-  const std::vector<std::string> modbase = lines("IMOUT/MODBASE.OUT");
+  const std::vector<std::string> modbase = read_lines("IMOUT/MODBASE.OUT");
   EXPECT_EQ(modbase[1], " ***  0 MODELS : VARIABLE =   TEMP : SEASON = ANN ***");
   EXPECT_EQ(modbase[3], "  MODELS  : GC01TR98 :");
   EXPECT_EQ(modbase[5], " *** MODEL-MEAN BASELINE CLIMATE : AVERAGE OVER  0 MODELS (degC) ***");
-  EXPECT_GE(find_line(lines("IMOUT/ERROR.OUT"), " OBSERVED (degC) :  0 MODELS ***"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/IMFIELDS.OUT"), "AVERAGE OVER  1 MODELS (degC)"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/ERROR.OUT"), " OBSERVED (degC) :  0 MODELS ***"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/IMFIELDS.OUT"), "AVERAGE OVER  1 MODELS (degC)"), 0);
 
   // The change is the aerosol change; the model baseline is replaced by the
   // observed one.
-  const std::vector<std::string> absmod = lines("IMOUT/ABS-MOD.OUT");
+  const std::vector<std::string> absmod = read_lines("IMOUT/ABS-MOD.OUT");
   const int since = find_line(absmod, "SINCE NMODS=0, BASELINE = OBSERVED DATA");
   ASSERT_GE(since, 0);
   EXPECT_EQ(absmod[since - 1],
             " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER  0 CASES (degC) ***");
-  const std::vector<std::string> absobs = lines("IMOUT/ABS-OBS.OUT");
+  const std::vector<std::string> absobs = read_lines("IMOUT/ABS-OBS.OUT");
   EXPECT_EQ(std::vector<std::string>(absmod.begin() + since + 1, absmod.end()),
             std::vector<std::string>(absobs.begin() + since + 1, absobs.end()));
-  const std::vector<double> tdump = dump_values(lines("TESSERA/ABS-MOD.OUT"));
+  const std::vector<double> tdump = dump_values(read_lines("TESSERA/ABS-MOD.OUT"));
   ASSERT_EQ(tdump.size(), 2592u);
   EXPECT_EQ(tdump[0], 11.6);
-  EXPECT_EQ(lines("TESSERA/ABS-MOD.OUT")[0], " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER  0 CASES (degC) ***");
-  EXPECT_EQ(lines("TESSERA/ABS-MOD.OUT")[1], " SINCE NMODS=0, BASELINE = OBSERVED DATA");
+  EXPECT_EQ(read_lines("TESSERA/ABS-MOD.OUT")[0], " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER  0 CASES (degC) ***");
+  EXPECT_EQ(read_lines("TESSERA/ABS-MOD.OUT")[1], " SINCE NMODS=0, BASELINE = OBSERVED DATA");
 
-  const std::vector<std::string> ghandaer = lines("IMOUT/GHANDAER.OUT");
-  const std::vector<std::string> aerosol = lines("IMOUT/AEROSOL.OUT");
+  const std::vector<std::string> ghandaer = read_lines("IMOUT/GHANDAER.OUT");
+  const std::vector<std::string> aerosol = read_lines("IMOUT/AEROSOL.OUT");
   EXPECT_EQ(aerosol[1], " *** AEROSOL MODEL ONLY : VARIABLE =   TEMP LINEAR SCALING : SEASON = ANN ***");
   EXPECT_EQ(numbers(ghandaer[ghandaer.size() - 2]), numbers(aerosol[aerosol.size() - 2]));
-  for (double p : dump_values(lines("TESSERA/PROBINCR.OUT"))) ASSERT_EQ(p, -99.99);
-  const std::vector<std::string> numincr = lines("IMOUT/NUM-INCR.OUT");
+  for (double p : dump_values(read_lines("TESSERA/PROBINCR.OUT"))) ASSERT_EQ(p, -99.99);
+  const std::vector<std::string> numincr = read_lines("IMOUT/NUM-INCR.OUT");
   for (double n : numbers(numincr[numincr.size() - 2])) ASSERT_TRUE(n == 0.0 || n == -87.5);
 }
 
@@ -257,24 +257,24 @@ TEST(CrossmodRun, BothDefinitionsForcedByIboth) {
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
 
-  const std::vector<std::string> f = lines("IMOUT/IMFIELDS.OUT");
+  const std::vector<std::string> f = read_lines("IMOUT/IMFIELDS.OUT");
   EXPECT_EQ(f[1], " ***  3 MODELS : VARIABLE =   TEMP -- LINEAR SCALING : SEASON = ANN ***");
   EXPECT_EQ(f[3], " *** DEFINITION 1 & 2 RESULTS ***  :  6 CASES");
   EXPECT_GE(find_line(f, " *** SCALED CHANGE (GHG&AEROSOL) : GHG IS AVERAGE OVER  6 CASES (degC) ***"), 0);
   EXPECT_GE(find_line(f, " *** PROB OF AN INCREASE ABOVE  0.0 BASED ON  6 GHG CASES ***"), 0);
   EXPECT_GE(find_line(f, " *** NO. OF CASES OUT OF  6 GHG CASES WITH AN INCREASE ABOVE  0.0 ***"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/GHGDELTA.OUT"), "AVERAGE OVER  3 CASES (degC)"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/NORMDEL.OUT"), "AVERAGE OVER  3 CASES (degC)"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/PROBINCR.OUT"), "BASED ON  3 GHG CASES"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/GHGDELTA.OUT"), "AVERAGE OVER  3 CASES (degC)"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/NORMDEL.OUT"), "AVERAGE OVER  3 CASES (degC)"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/PROBINCR.OUT"), "BASED ON  3 GHG CASES"), 0);
 
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   const int first = find_line(a, " MODEL = GC01D1 : AREA AVE");
   ASSERT_GE(first, 0);
   const char* codes[] = {"GC01D1", "GC02D1", "GC03D1", "GC01D2", "GC02D2", "GC03D2", "MODBAR"};
   for (int n = 0; n < 7; ++n) EXPECT_EQ(a[first + n].substr(9, 6), codes[n]) << n;
 
   // The change files: definition 1 then 2, listed for both reads.
-  const std::vector<std::string> log = lines("IMOUT/IMFILES.OUT");
+  const std::vector<std::string> log = read_lines("IMOUT/IMFILES.OUT");
   int at = -1;
   for (int pass = 0; pass < 2; ++pass) {
     at = find_line(log, "*** NORMALIZED MEAN STATE CHANGE FILES READ ***", at + 1);
@@ -286,15 +286,15 @@ TEST(CrossmodRun, BothDefinitionsForcedByIboth) {
   }
 
   // Drift 0.5 everywhere; the TESSERA error file holds it instead of the error field.
-  const std::vector<std::string> drift = lines("IMOUT/DRIFT.OUT");
+  const std::vector<std::string> drift = read_lines("IMOUT/DRIFT.OUT");
   EXPECT_GE(find_line(drift, " *** MODEL-MEAN NORMALIZED DRIFT : AVERAGE OVER  3 MODELS (degC/degC-GLOBAL-WARMING) ***"), 0);
   for (double v : numbers(drift[drift.size() - 3])) ASSERT_TRUE(v == 0.5 || v == -82.5) << v;
-  const std::vector<std::string> terror = lines("TESSERA/ERROR.OUT");
+  const std::vector<std::string> terror = read_lines("TESSERA/ERROR.OUT");
   EXPECT_EQ(terror[1], " *** MODEL-MEAN NORMALIZED DRIFT FIELD (degC/degC-GLOBAL-WARMING) :  3 MODELS ***");
   for (double v : dump_values(terror)) ASSERT_EQ(v, 0.5);
 
   // Each model's two definitions differ by a constant: they correlate fully.
-  const std::vector<std::string> c = lines("IMOUT/IMCORRS.OUT");
+  const std::vector<std::string> c = read_lines("IMOUT/IMCORRS.OUT");
   const int def = find_line(c, " *** DEF.1/DEF.2 PATTERN CORRELATIONS : NO COSINE WEIGHTING ***");
   ASSERT_GE(def, 0);
   EXPECT_EQ(c[def + 1], " MODEL  CORREL");
@@ -319,12 +319,12 @@ TEST(CrossmodRun, DefinitionTwoCodesAndFiles) {
   s.IMOD = {3, 1};
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(a[3], " *** DEFINITION 2 RESULTS ONLY *** :  2 CASES");
   EXPECT_GE(find_line(a, " MODEL = GC03D2 : AREA AVE"), 0);
   EXPECT_GE(find_line(a, " MODEL = GC01D2 : AREA AVE"), 0);
   EXPECT_EQ(find_line(a, "D1 :"), -1);
-  const std::vector<std::string> log = lines("IMOUT/IMFILES.OUT");
+  const std::vector<std::string> log = read_lines("IMOUT/IMFILES.OUT");
   EXPECT_GE(find_line(log, "/TRELLIS5/OUT/GC03TR96.2TQ"), 0);
   EXPECT_GE(find_line(log, "/TRELLIS5/OUT/GC01TR98.2TQ"), 0);
   EXPECT_EQ(find_line(log, ".1TQ"), -1);
@@ -334,7 +334,7 @@ TEST(CrossmodRun, DefinitionTwoCodesAndFiles) {
   EXPECT_EQ(log[base + 2], " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC01TR98.3TQ");
   EXPECT_EQ(log[base + 3], "");
   // No drift outside definition mode 3: only the header lines H-var, H-def, H-mod.
-  EXPECT_EQ(lines("IMOUT/DRIFT.OUT").size(), 6u);
+  EXPECT_EQ(read_lines("IMOUT/DRIFT.OUT").size(), 6u);
 }
 
 TEST(CrossmodRun, TiedCorrelationsPrintUnderEveryRankTheyHold) {
@@ -359,7 +359,7 @@ TEST(CrossmodRun, TiedCorrelationsPrintUnderEveryRankTheyHold) {
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
 
-  const std::vector<std::string> c = lines("IMOUT/IMCORRS.OUT");
+  const std::vector<std::string> c = read_lines("IMOUT/IMCORRS.OUT");
   const int rbar = find_line(c, " INTER-MODEL CORRELATION MATRIX : OVERALL RBAR =");
   ASSERT_GE(rbar, 0);
   EXPECT_EQ(c[rbar], " INTER-MODEL CORRELATION MATRIX : OVERALL RBAR =  0.4714");
@@ -402,20 +402,20 @@ TEST(CrossmodRun, SmallAndEmptyAreas) {
   s.XLON2 = 10;
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
-  const std::vector<std::string> c = lines("IMOUT/IMCORRS.OUT");
+  const std::vector<std::string> c = read_lines("IMOUT/IMCORRS.OUT");
   EXPECT_EQ(c.back(), " NO CORRELATIONS POSSIBLE : ONLY 2 GRIDPOINTS");
   EXPECT_GE(find_line(c, " LATITUDE RANGE  =    2.5 TO   2.5 degreesN INCLUSIVE"), 0);
   EXPECT_GE(find_line(c, " LONGITUDE RANGE =    2.5 TO   7.5 degreesE INCLUSIVE"), 0);
   EXPECT_GE(find_line(c, " LATITUDE GRID RANGE 18,18 : LONGITUDE GRID RANGE 37,38 INCLUSIVE"), 0);
   // Two boxes near the equator weigh about 2: every area average is formed.
-  EXPECT_GE(find_line(lines("IMOUT/AREAAVES.OUT"), " INTER-MOD S.D.   : AREA AVERAGE =   1.000"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/AREAAVES.OUT"), " INTER-MOD S.D.   : AREA AVERAGE =   1.000"), 0);
 
   // A box whose western limit lies east of its eastern limit selects nothing.
   s.XLON1 = 170;
   s.XLON2 = -170;
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   for (const std::string& l : a) {
     if (l.find("AREA AVE") != std::string::npos && l.find('=') != std::string::npos) {
       EXPECT_NE(l.find("-99.990"), std::string::npos) << l;
@@ -424,8 +424,8 @@ TEST(CrossmodRun, SmallAndEmptyAreas) {
   EXPECT_GE(find_line(a, "        OVERALL MEAN = -99.990 degC/degC"), 0);
   EXPECT_GE(find_line(a, "    INTER-MODEL S.D. = -99.990 degC/degC"), 0);
   EXPECT_GE(find_line(a, " MODEL = MODBAR : AREA AVE = -99.990  (degC)"), 0);
-  EXPECT_EQ(lines("IMOUT/IMCORRS.OUT").back(), " NO CORRELATIONS POSSIBLE : ONLY 0 GRIDPOINTS");
-  EXPECT_GE(find_line(lines("IMOUT/VALIDN.OUT"), " MODBAR  -99.990  -99.990    -99.900       0"), 0);
+  EXPECT_EQ(read_lines("IMOUT/IMCORRS.OUT").back(), " NO CORRELATIONS POSSIBLE : ONLY 0 GRIDPOINTS");
+  EXPECT_GE(find_line(read_lines("IMOUT/VALIDN.OUT"), " MODBAR  -99.990  -99.990    -99.900       0"), 0);
 }
 
 TEST(CrossmodRun, MaskDigitsWeightTheirBoxes) {
@@ -439,10 +439,10 @@ TEST(CrossmodRun, MaskDigitsWeightTheirBoxes) {
   s.IMASK = 1;
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(a[8], " AREA SPECIFIED BY MASK. MASKFILE = MASK.X : MASKNAME =TESTMASK");
   EXPECT_GE(find_line(a, " MODEL = GC01D1 : AREA AVE =   2.000"), 0);
-  const std::vector<std::string> log = lines("IMOUT/IMFILES.OUT");
+  const std::vector<std::string> log = read_lines("IMOUT/IMFILES.OUT");
   EXPECT_EQ(log[1], " *** MASK FILE OPENED, PLUS NAME OF REGION ***");
   EXPECT_EQ(log[2], " MASK.X");
   EXPECT_EQ(log[3], "TESTMASK");
@@ -450,7 +450,7 @@ TEST(CrossmodRun, MaskDigitsWeightTheirBoxes) {
   EXPECT_EQ(log[map + 1], "TESTMASK");
   EXPECT_EQ(log[map + 19], std::string(36, '0') + "21" + std::string(34, '0'));
   // Three gridpoints by weight: the correlation blocks are written.
-  EXPECT_GE(find_line(lines("IMOUT/IMCORRS.OUT"), "*** UNWEIGHTED PATTERN CORRELATIONS ***"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/IMCORRS.OUT"), "*** UNWEIGHTED PATTERN CORRELATIONS ***"), 0);
 }
 
 TEST(CrossmodRun, PrecipitationWithExponentialScaling) {
@@ -468,7 +468,7 @@ TEST(CrossmodRun, PrecipitationWithExponentialScaling) {
   write_config(s);
   ASSERT_EQ(run_crossmod(dir.data()).status, 0);
 
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(a[1], " ***  1 MODELS : VARIABLE = PRECIP -- EXPONENTIAL SCALING : SEASON = DJF ***");
   EXPECT_GE(find_line(a, " MODEL = GC01D1 : AREA AVE =  10.000 : SPATIAL S.D. =   0.000  (%/degC)"), 0);
   EXPECT_GE(find_line(a, "        OVERALL MEAN =  10.000 %/degC"), 0);
@@ -480,18 +480,18 @@ TEST(CrossmodRun, PrecipitationWithExponentialScaling) {
   EXPECT_GE(find_line(a, " GHG AND AEROSOL  : AREA AVERAGE =  21.600 %    (FOR SCALED DATA)"), 0);
   EXPECT_GE(find_line(a, " MODEL = GC01D1 : AREA AVE =  21.600  (%)"), 0);
 
-  const std::vector<std::string> f = lines("IMOUT/IMFIELDS.OUT");
+  const std::vector<std::string> f = read_lines("IMOUT/IMFIELDS.OUT");
   EXPECT_GE(find_line(f, " *** SCALED CHANGE (GHG+AEROSOL) : GHG IS AVERAGE OVER  1 CASES (%) ***"), 0);
   EXPECT_GE(find_line(f, " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER  1 CASES (mm/day) ***"), 0);
   EXPECT_GE(find_line(f, " *** ERROR FIELD : 100*((MODEL-MEAN BASELINE/OBSERVED)-1.0) (%) :  1 MODELS ***"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/VALIDN.OUT"), "                   mm/day     mm/day"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/VALIDN.OUT"), "                   mm/day     mm/day"), 0);
   // The error field: 50 % where it is 2 mm/day observed, 999.99 where it is dry.
-  const std::vector<double> error = dump_values(lines("TESSERA/ERROR.OUT"));
+  const std::vector<double> error = dump_values(read_lines("TESSERA/ERROR.OUT"));
   EXPECT_EQ(error[0], 50.0);
   EXPECT_EQ(error[72 + 1], 999.99);
   // New climate: 2 mm/day * 1.216.
-  EXPECT_EQ(dump_values(lines("TESSERA/ABS-OBS.OUT"))[0], 2.432);
-  EXPECT_EQ(lines("TESSERA/DEL2USE.OUT")[1],
+  EXPECT_EQ(dump_values(read_lines("TESSERA/ABS-OBS.OUT"))[0], 2.432);
+  EXPECT_EQ(read_lines("TESSERA/DEL2USE.OUT")[1],
             " *** CLIMATE CHANGE (%), ACCOUNTING FOR AEROSOLS IF THIS OPTION IS SELECTED ***");
 }
 
@@ -506,8 +506,8 @@ TEST(CrossmodRun, ErrorsNameTheFileAndKeepTheOutputs) {
   EXPECT_NE(r.err.find("GC02TR99.3TQ"), std::string::npos) << r.err;
   EXPECT_EQ(r.out, "");
   // What was written before the failure stays.
-  EXPECT_GE(find_line(lines("IMOUT/AREAAVES.OUT"), " MODEL = MODBAR : AREA AVE =   2.000"), 0);
-  EXPECT_EQ(lines("IMOUT/IMFILES.OUT").back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC02TR99.3TQ");
+  EXPECT_GE(find_line(read_lines("IMOUT/AREAAVES.OUT"), " MODEL = MODBAR : AREA AVE =   2.000"), 0);
+  EXPECT_EQ(read_lines("IMOUT/IMFILES.OUT").back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC02TR99.3TQ");
 
   // An out-of-range setting stops the run before any data is read.
   Settings s = two_models();

@@ -90,7 +90,7 @@ TEST_F(SyntheticTree, EveryFileOfSeventeenModelsHasItsLayout) {
 
   // The model list: six labels after the heading, then continuation lines
   // that start with the inner group.
-  const std::vector<std::string> g = lines("IMOUT/GHGDELTA.OUT");
+  const std::vector<std::string> g = read_lines("IMOUT/GHGDELTA.OUT");
   const int mod = find_line(g, "  MODELS  :");
   ASSERT_GE(mod, 0);
   EXPECT_EQ(g[mod], "  MODELS  : GC01TR98 : GC02TR99 : GC03TR96 : GC04TR98 : GC05TR96 : GC06TR98 :");
@@ -100,38 +100,38 @@ TEST_F(SyntheticTree, EveryFileOfSeventeenModelsHasItsLayout) {
   EXPECT_EQ(g[mod + 5], "");
 
   for (const char* f : IMOUT_TABLE_FILES) {
-    const std::vector<std::string> ls = lines(std::string("IMOUT/") + f);
+    const std::vector<std::string> ls = read_lines(std::string("IMOUT/") + f);
     EXPECT_EQ(check_tables(ls, f), 1) << f;
     EXPECT_EQ(ls.size(), static_cast<std::size_t>(find_line(ls, " degN/degE") + 38)) << f;
   }
-  EXPECT_EQ(check_tables(lines("IMOUT/IMFIELDS.OUT"), "IMFIELDS.OUT"), 12);
-  EXPECT_EQ(lines("IMOUT/DRIFT.OUT").size(), 2u + 2 + 4);  // headers only outside mode 3
+  EXPECT_EQ(check_tables(read_lines("IMOUT/IMFIELDS.OUT"), "IMFIELDS.OUT"), 12);
+  EXPECT_EQ(read_lines("IMOUT/DRIFT.OUT").size(), 2u + 2 + 4);  // headers only outside mode 3
 
   // Dumps: title records, one blank record, 152 records of 17 values and one of 8.
   for (const char* f : TESSERA_FILES) {
-    const std::vector<std::string> ls = lines(std::string("TESSERA/") + f);
+    const std::vector<std::string> ls = read_lines(std::string("TESSERA/") + f);
     ASSERT_EQ(ls.size(), 156u) << f;
     EXPECT_EQ(ls[2], " ") << f;
     for (int k = 3; k < 155; ++k) ASSERT_EQ(ls[k].size(), 17u * 8) << f << " record " << k;
     EXPECT_EQ(ls[155].size(), 8u * 8) << f;
     EXPECT_EQ(dump_values(ls).size(), 2592u) << f;
   }
-  EXPECT_EQ(lines("TESSERA/MODBASE.OUT")[1],
+  EXPECT_EQ(read_lines("TESSERA/MODBASE.OUT")[1],
             " *** MODEL-MEAN BASELINE CLIMATE : AVERAGE OVER 17 MODELS (degC) ***");
-  EXPECT_EQ(lines("TESSERA/ABS-OBS.OUT")[0],
+  EXPECT_EQ(read_lines("TESSERA/ABS-OBS.OUT")[0],
             " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER 17 CASES (degC) ***");
-  EXPECT_EQ(lines("TESSERA/ABS-OBS.OUT")[1], " BASELINE = OBSERVED DATA");
-  EXPECT_EQ(lines("TESSERA/ERROR.OUT")[1],
+  EXPECT_EQ(read_lines("TESSERA/ABS-OBS.OUT")[1], " BASELINE = OBSERVED DATA");
+  EXPECT_EQ(read_lines("TESSERA/ERROR.OUT")[1],
             " *** ERROR FIELD : MODEL-MEAN BASELINE MINUS OBSERVED (degC) : 17 MODELS ***");
 
   // The dumps agree: new climate = observed + change, error = model mean - observed.
-  const std::vector<double> obs = dump_values(lines("TESSERA/OBSBASE.OUT"));
-  const std::vector<double> del = dump_values(lines("TESSERA/DEL2USE.OUT"));
-  const std::vector<double> absobs = dump_values(lines("TESSERA/ABS-OBS.OUT"));
-  const std::vector<double> modbase = dump_values(lines("TESSERA/MODBASE.OUT"));
-  const std::vector<double> error = dump_values(lines("TESSERA/ERROR.OUT"));
-  const std::vector<double> prob = dump_values(lines("TESSERA/PROBINCR.OUT"));
-  const std::vector<double> snr = dump_values(lines("TESSERA/IM-SNR.OUT"));
+  const std::vector<double> obs = dump_values(read_lines("TESSERA/OBSBASE.OUT"));
+  const std::vector<double> del = dump_values(read_lines("TESSERA/DEL2USE.OUT"));
+  const std::vector<double> absobs = dump_values(read_lines("TESSERA/ABS-OBS.OUT"));
+  const std::vector<double> modbase = dump_values(read_lines("TESSERA/MODBASE.OUT"));
+  const std::vector<double> error = dump_values(read_lines("TESSERA/ERROR.OUT"));
+  const std::vector<double> prob = dump_values(read_lines("TESSERA/PROBINCR.OUT"));
+  const std::vector<double> snr = dump_values(read_lines("TESSERA/IM-SNR.OUT"));
   int valid = 0;
   for (int m = 0; m < 2592; ++m) {
     if (obs[m] > -99.0 && del[m] > -99.0) {
@@ -150,7 +150,7 @@ TEST_F(SyntheticTree, EveryFileOfSeventeenModelsHasItsLayout) {
 
   // The run log: weights, mask map, 17 change files, aerosols, 17 baselines,
   // observations, the change files again.
-  const std::vector<std::string> log = lines("IMOUT/IMFILES.OUT");
+  const std::vector<std::string> log = read_lines("IMOUT/IMFILES.OUT");
   EXPECT_EQ(log[1], " *** TSU (PATTERN WEIGHTS) FILE READ ***");
   EXPECT_EQ(log[2], " TSU.DR");
   EXPECT_EQ(log[5], "  YEAR  GHG-WT  EUR-WT ASIA-WT  ROW-WT  GLOBAL");
@@ -170,7 +170,7 @@ TEST_F(SyntheticTree, EveryFileOfSeventeenModelsHasItsLayout) {
   EXPECT_EQ(log.size(), 92u + 17);
 
   // The correlation matrix: 17 rows, the model-mean row, the average row.
-  const std::vector<std::string> c = lines("IMOUT/IMCORRS.OUT");
+  const std::vector<std::string> c = read_lines("IMOUT/IMCORRS.OUT");
   const int head = find_line(c, "         GC01D1 GC02D1");
   ASSERT_GE(head, 0);
   for (int j = 1; j <= 17; ++j) EXPECT_EQ(numbers(c[head + j].substr(8)).size(), 17u) << j;
@@ -182,7 +182,7 @@ TEST_F(SyntheticTree, EveryFileOfSeventeenModelsHasItsLayout) {
 TEST_F(SyntheticTree, FourteenModelsContinueTheModelListOnTwoLines) {
   Scratch dir;
   ASSERT_EQ(run(models(14)).status, 0);
-  const std::vector<std::string> ls = lines("IMOUT/NORMDEL.OUT");
+  const std::vector<std::string> ls = read_lines("IMOUT/NORMDEL.OUT");
   const int mod = find_line(ls, "  MODELS  :");
   ASSERT_GE(mod, 0);
   EXPECT_EQ(ls[mod + 1], " GC07TR95 : GC08TR98 : GC09TR90 : GC10TR95 : GC11TR95 : GC12TR00 :");
@@ -198,33 +198,33 @@ TEST_F(SyntheticTree, DefinitionModeThreeFromTheShellFile) {
   s.IDEF = 3;
   ASSERT_EQ(run(s).status, 0);
 
-  const std::vector<std::string> f = lines("IMOUT/IMFIELDS.OUT");
+  const std::vector<std::string> f = read_lines("IMOUT/IMFIELDS.OUT");
   EXPECT_EQ(f[1], " ***  4 MODELS : VARIABLE =   TEMP -- LINEAR SCALING : SEASON = ANN ***");
   EXPECT_EQ(f[3], " *** DEFINITION 1 & 2 RESULTS ***  :  8 CASES");
   EXPECT_GE(find_line(f, " *** SCALED CHANGE (GHG ONLY) : AVERAGE OVER  8 CASES (degC) ***"), 0);
   EXPECT_GE(find_line(f, " *** NEW MEAN CLIMATE (WITH AEROSOLS) : CHANGE AVERAGED OVER  8 CASES (degC) ***"), 0);
   EXPECT_GE(find_line(f, " *** MODEL-MEAN BASELINE CLIMATE : AVERAGE OVER  4 MODELS (degC) ***"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/GHGDELTA.OUT"), "AVERAGE OVER  4 CASES"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/NORMDEL.OUT"), "AVERAGE OVER  4 CASES"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/PROBINCR.OUT"), " *** PROB OF AN INCREASE ABOVE  1.0 BASED ON  4 GHG CASES ***"), 0);
-  EXPECT_GE(find_line(lines("IMOUT/NUM-INCR.OUT"), " *** NO. OF CASES OUT OF  4 GHG CASES WITH AN INCREASE ABOVE  1.0 ***"), 0);
-  EXPECT_EQ(lines("IMOUT/IM-SNR.OUT")[3], " *** DEFINITION 1 & 2 RESULTS ***  :  8 CASES");
+  EXPECT_GE(find_line(read_lines("IMOUT/GHGDELTA.OUT"), "AVERAGE OVER  4 CASES"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/NORMDEL.OUT"), "AVERAGE OVER  4 CASES"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/PROBINCR.OUT"), " *** PROB OF AN INCREASE ABOVE  1.0 BASED ON  4 GHG CASES ***"), 0);
+  EXPECT_GE(find_line(read_lines("IMOUT/NUM-INCR.OUT"), " *** NO. OF CASES OUT OF  4 GHG CASES WITH AN INCREASE ABOVE  1.0 ***"), 0);
+  EXPECT_EQ(read_lines("IMOUT/IM-SNR.OUT")[3], " *** DEFINITION 1 & 2 RESULTS ***  :  8 CASES");
 
   // Nine case lines in each per-case block of the area averages.
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   const int first = find_line(a, " MODEL = GC01D1 : AREA AVE");
   EXPECT_EQ(a[first + 4].substr(0, 16), " MODEL = GC01D2 ");
   EXPECT_EQ(a[first + 8].substr(0, 16), " MODEL = MODBAR ");
   EXPECT_EQ(a[first + 9], "");
 
   // IBOTH is 0: the drift goes to DRIFT.OUT only, the error field stays in TESSERA.
-  const std::vector<std::string> drift = lines("IMOUT/DRIFT.OUT");
+  const std::vector<std::string> drift = read_lines("IMOUT/DRIFT.OUT");
   EXPECT_EQ(check_tables(drift, "DRIFT.OUT"), 1);
   EXPECT_GE(find_line(drift, " *** MODEL-MEAN NORMALIZED DRIFT : AVERAGE OVER  4 MODELS (degC/degC-GLOBAL-WARMING) ***"), 0);
-  EXPECT_EQ(lines("TESSERA/ERROR.OUT")[1],
+  EXPECT_EQ(read_lines("TESSERA/ERROR.OUT")[1],
             " *** ERROR FIELD : MODEL-MEAN BASELINE MINUS OBSERVED (degC) :  4 MODELS ***");
 
-  const std::vector<std::string> c = lines("IMOUT/IMCORRS.OUT");
+  const std::vector<std::string> c = read_lines("IMOUT/IMCORRS.OUT");
   const int def = find_line(c, " *** DEF.1/DEF.2 PATTERN CORRELATIONS : NO COSINE WEIGHTING ***");
   ASSERT_GE(def, 0);
   for (int k = 0; k < 4; ++k) {
@@ -249,7 +249,7 @@ TEST_F(SyntheticTree, PrecipitationWithoutAerosolsOverAMask) {
   ASSERT_EQ(run(s).status, 0);
 
   // The weights record used, as logged: the GHG and total warming.
-  const std::vector<std::string> log = lines("IMOUT/IMFILES.OUT");
+  const std::vector<std::string> log = read_lines("IMOUT/IMFILES.OUT");
   EXPECT_EQ(log[1], " *** MASK FILE OPENED, PLUS NAME OF REGION ***");
   EXPECT_EQ(log[2], " MASK.L");
   const int rec = find_line(log, " YEAR  GHG-WT") + 1;
@@ -261,11 +261,11 @@ TEST_F(SyntheticTree, PrecipitationWithoutAerosolsOverAMask) {
 
   // Without aerosols the gridpoint change carries the total warming; the
   // area averages report the GHG warming.
-  const std::vector<std::string> f = lines("IMOUT/IMFIELDS.OUT");
+  const std::vector<std::string> f = read_lines("IMOUT/IMFIELDS.OUT");
   EXPECT_EQ(f[1], " *** 17 MODELS : VARIABLE = PRECIP -- EXPONENTIAL SCALING : SEASON = DJF ***");
   EXPECT_EQ(f[4], " *** ORVANE MODEL =    USER : SCENARIO =  POLICY : YEAR = 2050 ***");
   EXPECT_EQ(f[5], std::string(" *** GLOBAL-MEAN Delta-T USED FOR GHG SCALING =") + dtt + " degC");
-  const std::vector<std::string> a = lines("IMOUT/AREAAVES.OUT");
+  const std::vector<std::string> a = read_lines("IMOUT/AREAAVES.OUT");
   EXPECT_EQ(a[5], std::string(" *** GLOBAL-MEAN Delta-T USED FOR GHG SCALING =") + dtg + " degC");
   EXPECT_EQ(a[6], std::string(" *** TOTAL GLOBAL-MEAN Delta-T =") + dtt + " degC");
   EXPECT_EQ(a[8].substr(0, 55), " AREA SPECIFIED BY MASK. MASKFILE = MASK.L : MASKNAME =");
@@ -276,18 +276,18 @@ TEST_F(SyntheticTree, PrecipitationWithoutAerosolsOverAMask) {
   EXPECT_GE(find_line(f, " *** NEW MEAN CLIMATE (GHG ONLY) : CHANGE AVERAGED OVER 17 CASES (mm/day) ***"), 0);
   EXPECT_GE(find_line(f, " *** OBSERVED BASELINE CLIMATE (mm/day) ***"), 0);
   EXPECT_GE(find_line(f, " *** INTER-MODEL STANDARD DEVIATIONS FOR NORMALIZED GHG DATA (%) ***"), 0);
-  const std::vector<std::string> aer = lines("IMOUT/AEROSOL.OUT");
+  const std::vector<std::string> aer = read_lines("IMOUT/AEROSOL.OUT");
   EXPECT_EQ(aer[1], " *** NO AEROSOL PATTERN OUTPUT. ISULF SET TO 0 ***");
   EXPECT_EQ(aer[3], " *** SCALED CHANGE FIELD (AEROSOL ONLY) : (%) ***");
   EXPECT_EQ(check_tables(aer, "AEROSOL.OUT"), 1);
-  EXPECT_EQ(lines("TESSERA/ABS-MOD.OUT")[1], " BASELINE = MODEL-AVERAGE DATA");
-  EXPECT_EQ(lines("TESSERA/OBSBASE.OUT")[1], " *** OBSERVED BASELINE CLIMATE (mm/day) ***");
-  EXPECT_EQ(lines("IMOUT/OBSBASE.OUT")[1], " *** VARIABLE = PRECIP : SEASON = DJF ***");
+  EXPECT_EQ(read_lines("TESSERA/ABS-MOD.OUT")[1], " BASELINE = MODEL-AVERAGE DATA");
+  EXPECT_EQ(read_lines("TESSERA/OBSBASE.OUT")[1], " *** OBSERVED BASELINE CLIMATE (mm/day) ***");
+  EXPECT_EQ(read_lines("IMOUT/OBSBASE.OUT")[1], " *** VARIABLE = PRECIP : SEASON = DJF ***");
 
   // New precipitation climate: observed * (1 + change / 100).
-  const std::vector<double> obs = dump_values(lines("TESSERA/OBSBASE.OUT"));
-  const std::vector<double> del = dump_values(lines("TESSERA/DEL2USE.OUT"));
-  const std::vector<double> absobs = dump_values(lines("TESSERA/ABS-OBS.OUT"));
+  const std::vector<double> obs = dump_values(read_lines("TESSERA/OBSBASE.OUT"));
+  const std::vector<double> del = dump_values(read_lines("TESSERA/DEL2USE.OUT"));
+  const std::vector<double> absobs = dump_values(read_lines("TESSERA/ABS-OBS.OUT"));
   for (int m = 0; m < 2592; ++m) {
     if (obs[m] > -99.0 && del[m] > -99.0) {
       EXPECT_NEAR(absobs[m], obs[m] * (1.0 + del[m] / 100.0), 0.002 + 1e-5 * std::fabs(obs[m])) << m;

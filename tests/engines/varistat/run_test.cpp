@@ -73,15 +73,15 @@ void expect_dump_shape(const std::vector<std::string>& lines) {
 
 TEST_F(VaristatRun, WritesEveryFileInItsLayout) {
   Shell shell;
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  EXPECT_EQ(text_of("out.txt"), "Stop - Program terminated.\n");
-  EXPECT_EQ(text_of("err.txt"), "");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  EXPECT_EQ(read_text("out.txt"), "Stop - Program terminated.\n");
+  EXPECT_EQ(read_text("err.txt"), "");
 
   // Records end with CR LF.
-  EXPECT_NE(text_of("SDOUT/GHGDELTA.OUT").find("\r\n"), std::string::npos);
+  EXPECT_NE(read_text("SDOUT/GHGDELTA.OUT").find("\r\n"), std::string::npos);
 
   for (const char* name : {"GHGDELTA", "DELTA-SD", "BAROFSNR", "SNROFBAR", "INTERSNR"}) {
-    const auto lines = lines_of(std::string("SDOUT/") + name + ".OUT");
+    const auto lines = read_lines(std::string("SDOUT/") + name + ".OUT");
     SCOPED_TRACE(name);
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(lines[1], " ***  2 MODELS : VARIABLE =   TEMP -- LINEAR SCALING : SEASON = ANN ***");
@@ -92,7 +92,7 @@ TEST_F(VaristatRun, WritesEveryFileInItsLayout) {
     expect_table_shape(lines, 9);
   }
   // The baseline S.D. file has only the scaling line and the model list.
-  const auto base = lines_of("SDOUT/BASE-SD.OUT");
+  const auto base = read_lines("SDOUT/BASE-SD.OUT");
   ASSERT_EQ(base.size(), 44u);
   EXPECT_EQ(base[3], "  MODELS  : GC01TR98 : GC02TR99 :");
   EXPECT_EQ(base[5], " *** MODEL-AVERAGE OF BASELINE STANDARD DEVIATIONS (degC) ***");
@@ -100,11 +100,11 @@ TEST_F(VaristatRun, WritesEveryFileInItsLayout) {
 
   for (const char* name : {"BASE-SD", "DELTA-SD", "BAROFSNR"}) {
     SCOPED_TRACE(name);
-    expect_dump_shape(lines_of(std::string("TESSERA/") + name + ".OUT"));
+    expect_dump_shape(read_lines(std::string("TESSERA/") + name + ".OUT"));
   }
 
   // SDFIELDS: H1-H5, the six tables in report order, the field correlations.
-  const auto fields = lines_of("SDOUT/SDFIELDS.OUT");
+  const auto fields = read_lines("SDOUT/SDFIELDS.OUT");
   ASSERT_EQ(fields.size(), 8u + 6 * 40 + 14 + 12);
   const char* titles[] = {DELMEAN_TITLE, BASESD_TITLE, DELSD_TITLE,
                           BARSNR_TITLE,  SNRBAR_TITLE, IMSNR_TITLE};
@@ -122,7 +122,7 @@ TEST_F(VaristatRun, WritesEveryFileInItsLayout) {
   EXPECT_EQ(fields[264], " *** COSINE WEIGHTED PATTERN CORRELATIONS (GLOBAL) ***");
 
   // The run log: weights, headers, mask map and the four file lists.
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(log[1], " *** TSU (PATTERN WEIGHTS) FILE READ ***");
   EXPECT_EQ(log[2], " TSU.DR");
   EXPECT_EQ(log[6], "  2050   1.000   0.200   0.300   0.400   2.000");
@@ -155,8 +155,8 @@ TEST_F(VaristatRun, TablesHoldTheScaledAveragesAndRatios) {
   write_model(scratch.data(), 2, 1, 17, f2);
   Shell shell;
   shell.ISULF = 1;
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto fields = lines_of("SDOUT/SDFIELDS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto fields = read_lines("SDOUT/SDFIELDS.OUT");
 
   const auto sd1 = model_fields(1).sd1, sd2 = model_fields(2).sd1;
   for (auto [i, j] : {std::pair{1, 1}, {5, 9}, {36, 72}, {20, 40}}) {
@@ -179,9 +179,9 @@ TEST_F(VaristatRun, TablesHoldTheScaledAveragesAndRatios) {
   EXPECT_EQ(table_cell(fields, IMSNR_TITLE, 1, 1), "   0.00");
 
   // The single-field files repeat the tables; the dumps hold the same values.
-  const auto snr = lines_of("SDOUT/BAROFSNR.OUT");
+  const auto snr = read_lines("SDOUT/BAROFSNR.OUT");
   EXPECT_EQ(table_cell(snr, BARSNR_TITLE, 1, 1), "-199.00");
-  const auto dump = lines_of("TESSERA/BAROFSNR.OUT");
+  const auto dump = read_lines("TESSERA/BAROFSNR.OUT");
   EXPECT_EQ(dump[3].substr(0, 8), "-199.000");
 }
 
@@ -195,8 +195,8 @@ TEST_F(VaristatRun, ExponentialScalingOfMinus100PercentIsMissing) {
   Shell shell;
   shell.IVAR = 2;
   shell.ISCALE = 2;
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto fields = lines_of("SDOUT/SDFIELDS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto fields = read_lines("SDOUT/SDFIELDS.OUT");
   EXPECT_EQ(table_cell(fields, DELMEAN_TITLE, 2, 2), " -99.99");
   EXPECT_EQ(table_cell(fields, DELSD_TITLE, 2, 2), " -99.99");
   EXPECT_EQ(table_cell(fields, BARSNR_TITLE, 2, 2), " -99.99");
@@ -212,8 +212,8 @@ TEST_F(VaristatRun, ExponentialScalingOfMinus100PercentIsMissing) {
 TEST_F(VaristatRun, DefinitionMode3ReadsBothDefinitions) {
   Shell shell;
   shell.IDEF = 3;
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(find_line(log, " ***  2 MODELS : VARIABLE"), find_line(log, "MODELS : VARIABLE"));
   EXPECT_NE(find_line(log, " *** DEFINITION 1 & 2 RESULTS ***  :  4 CASES"), -1);
   const std::string root = " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/";
@@ -236,7 +236,7 @@ TEST_F(VaristatRun, DefinitionMode3ReadsBothDefinitions) {
   EXPECT_EQ(count_lines(log, ".5TQ"), 4);
   EXPECT_EQ(count_lines(log, ".6TQ"), 4);
 
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   EXPECT_EQ(count_lines(corr, "INTER-MODEL CORRELATION MATRIX"), 4);
   EXPECT_EQ(count_lines(corr, "         GC01D1 GC02D1 GC01D2 GC02D2"), 4);
   EXPECT_EQ(count_lines(corr, "         GC01D1 GC02D1"), 8);
@@ -260,8 +260,8 @@ TEST_F(VaristatRun, DefinitionMode3ReadsBothDefinitions) {
 TEST_F(VaristatRun, NoModelSelected) {
   Shell shell;
   shell.IMOD = {};
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(log[find_line(log, "MODELS : VARIABLE")],
             " ***  0 MODELS : VARIABLE =   TEMP -- LINEAR SCALING : SEASON = ANN ***");
   EXPECT_NE(find_line(log, " *** DEFINITION 1 RESULTS ONLY *** :  1 CASES"), -1);
@@ -269,17 +269,17 @@ TEST_F(VaristatRun, NoModelSelected) {
   EXPECT_EQ(count_lines(log, "GC01TR98.5TQ"), 2);
 
   for (const char* name : {"GHGDELTA", "BASE-SD", "DELTA-SD", "BAROFSNR", "SNROFBAR", "INTERSNR"}) {
-    const auto lines = lines_of(std::string("SDOUT/") + name + ".OUT");
+    const auto lines = read_lines(std::string("SDOUT/") + name + ".OUT");
     const int lon = find_line(lines, " degN/degE");
     for (int i = 1; i <= 36; ++i)
       for (int j = 1; j <= 72; j += 7)
         ASSERT_EQ(lines[lon + i].substr(10 + 7 * (j - 1), 7), " -99.99") << name;
   }
   for (const char* name : {"BASE-SD", "DELTA-SD", "BAROFSNR"}) {
-    const auto lines = lines_of(std::string("TESSERA/") + name + ".OUT");
+    const auto lines = read_lines(std::string("TESSERA/") + name + ".OUT");
     EXPECT_EQ(lines[3].substr(0, 16), " -99.990 -99.990") << name;
   }
-  const auto fields = lines_of("SDOUT/SDFIELDS.OUT");
+  const auto fields = read_lines("SDOUT/SDFIELDS.OUT");
   const auto mn = model_fields(1).mn1;
   EXPECT_NEAR(table_value(fields, DELMEAN_TITLE, 4, 4), 2.0 * mn(4, 4) / 100.0, 0.0051);
 }
@@ -289,8 +289,8 @@ TEST_F(VaristatRun, NoModelSelected) {
 TEST_F(VaristatRun, OneCaseCorrelations) {
   Shell shell;
   shell.IMOD = {3};
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   EXPECT_EQ(count_lines(corr, " INTER-MODEL CORRELATION MATRIX : OVERALL RBAR =*******"), 4);
   EXPECT_EQ(count_lines(corr, "CORREL, RANK"), 0);
   EXPECT_EQ(count_lines(corr, "  GC03D1    100"), 4);
@@ -304,8 +304,8 @@ TEST_F(VaristatRun, TwoBoxAreaHasNoInterModelCorrelations) {
   shell.XLAT2 = 5;
   shell.XLON1 = 0;
   shell.XLON2 = 10;
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   const int desc = find_line(corr, "GRID BOX CENTRAL POINTS");
   ASSERT_NE(desc, -1);
   EXPECT_EQ(corr[desc + 1], " LATITUDE RANGE  =    2.5 TO   2.5 degreesN INCLUSIVE");
@@ -314,7 +314,7 @@ TEST_F(VaristatRun, TwoBoxAreaHasNoInterModelCorrelations) {
   EXPECT_EQ(corr[desc + 6], " NO CORRELATIONS POSSIBLE : ONLY 2 GRIDPOINTS");
   EXPECT_EQ(corr.size(), static_cast<std::size_t>(desc + 7));
   // The output fields are still correlated over the whole globe.
-  EXPECT_EQ(count_lines(lines_of("SDOUT/SDFIELDS.OUT"), "   1.0000"), 12);
+  EXPECT_EQ(count_lines(read_lines("SDOUT/SDFIELDS.OUT"), "   1.0000"), 12);
 }
 
 // A mask file as the area: named in the log and the area description.
@@ -332,15 +332,15 @@ TEST_F(VaristatRun, MaskFileArea) {
   Shell shell;
   shell.IMASK = 1;
   shell.MASKID = 'E';
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(log[1], " *** MASK FILE OPENED, PLUS NAME OF REGION ***");
   EXPECT_EQ(log[2], " MASK.E");
   EXPECT_EQ(log[3], "EUROPE  ");
   const int map = find_line(log, "*** MASK MAP ***");
   EXPECT_EQ(log[map + 1], "EUROPE  ");
   EXPECT_EQ(log[map + 8], mask[7]);
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   EXPECT_NE(find_line(corr, " AREA SPECIFIED BY MASK. MASKFILE = MASK.E : MASKNAME =EUROPE  "), -1);
   EXPECT_EQ(count_lines(corr, "INTER-MODEL CORRELATION MATRIX"), 4);
 }
@@ -350,11 +350,11 @@ TEST_F(VaristatRun, MaskFileArea) {
 TEST_F(VaristatRun, NegativeWarmingReversesCorrelationsWithTheAverage) {
   Shell shell;
   shell.IMOD = {1, 2, 3};
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto plus = lines_of("SDOUT/SDCORRS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto plus = read_lines("SDOUT/SDCORRS.OUT");
   write_weights("TSU.DR", {{2050, 1.0, 0.2, 0.3, 0.4, -2.0}});
-  ASSERT_EQ(run(shell), 0) << text_of("err.txt");
-  const auto minus = lines_of("SDOUT/SDCORRS.OUT");
+  ASSERT_EQ(run(shell), 0) << read_text("err.txt");
+  const auto minus = read_lines("SDOUT/SDCORRS.OUT");
   ASSERT_EQ(plus.size(), minus.size());
 
   auto numbers = [](const std::string& line) {
@@ -376,20 +376,20 @@ TEST_F(VaristatRun, NegativeWarmingReversesCorrelationsWithTheAverage) {
 
 TEST_F(VaristatRun, MissingShellCfgIsAnError) {
   EXPECT_EQ(run_varistat(scratch.data()), 2);
-  const std::string err = text_of("err.txt");
+  const std::string err = read_text("err.txt");
   EXPECT_EQ(err.rfind("varistat: ", 0), 0u) << err;
   EXPECT_NE(err.find("SHELL.CFG"), std::string::npos) << err;
-  EXPECT_EQ(text_of("out.txt"), "");
+  EXPECT_EQ(read_text("out.txt"), "");
 }
 
 TEST_F(VaristatRun, OutOfRangeSettingIsRejectedAtStartUp) {
   Shell shell;
   shell.IDEF = 4;
   EXPECT_EQ(run(shell), 2);
-  const std::string err = text_of("err.txt");
+  const std::string err = read_text("err.txt");
   EXPECT_NE(err.find("SHELL.CFG"), std::string::npos) << err;
   EXPECT_NE(err.find("IDEF"), std::string::npos) << err;
-  EXPECT_EQ(lines_of("SDOUT/SDFILES.OUT").size(), 0u);  // created, nothing yet to log
+  EXPECT_EQ(read_lines("SDOUT/SDFILES.OUT").size(), 0u);  // created, nothing yet to log
 }
 
 // A missing data file ends the run; the log keeps the list that names it.
@@ -397,8 +397,8 @@ TEST_F(VaristatRun, MissingDataFileIsAnErrorAndTheLogIsKept) {
   Shell shell;
   shell.IMOD = {1, 4};
   EXPECT_EQ(run(shell), 2);
-  EXPECT_NE(text_of("err.txt").find("GC04TR98.5TQ"), std::string::npos) << text_of("err.txt");
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  EXPECT_NE(read_text("err.txt").find("GC04TR98.5TQ"), std::string::npos) << read_text("err.txt");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(log.back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC04TR98.5TQ");
 }
 

@@ -30,13 +30,13 @@ const char* const SDOUT_TABLE_FILES[] = {"GHGDELTA", "BASE-SD", "DELTA-SD",
 
 // Every file: no number the tables could not hold as a number.
 void expect_clean_numbers(const std::string& name) {
-  const std::string text = text_of(name);
+  const std::string text = read_text(name);
   for (const char* bad : {"nan", "NAN", "inf", "INF"})
     EXPECT_EQ(text.find(bad), std::string::npos) << name << " holds " << bad;
 }
 
 void expect_tables(const std::string& name, int tables) {
-  const auto lines = lines_of(name);
+  const auto lines = read_lines(name);
   EXPECT_EQ(count_lines(lines, " degN/degE -177.5"), 2 * tables) << name;
   int rows = 0;
   for (const auto& l : lines) rows += l.size() == 10 + 72 * 7 && l.substr(7, 3) == "   ";
@@ -49,9 +49,9 @@ TEST_F(SyntheticTree, SeventeenModelsBothDefinitions) {
   shell.IDEF = 3;
   shell.IMOD.clear();
   for (int m = 1; m <= 17; ++m) shell.IMOD.push_back(m);
-  ASSERT_EQ((write_shell(shell), run_varistat(scratch.data())), 0) << text_of("err.txt");
+  ASSERT_EQ((write_shell(shell), run_varistat(scratch.data())), 0) << read_text("err.txt");
 
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(count_lines(log, ".5TQ"), 34);
   EXPECT_EQ(count_lines(log, ".6TQ"), 34);
   for (const char* d : {".1TQ", ".2TQ", ".3TQ", ".4TQ"}) EXPECT_EQ(count_lines(log, d), 17) << d;
@@ -61,13 +61,13 @@ TEST_F(SyntheticTree, SeventeenModelsBothDefinitions) {
   for (const char* name : SDOUT_TABLE_FILES) expect_tables(std::string("SDOUT/") + name + ".OUT", 1);
   expect_tables("SDOUT/SDFIELDS.OUT", 6);
   for (const char* name : {"BASE-SD", "DELTA-SD", "BAROFSNR"}) {
-    const auto dump = lines_of(std::string("TESSERA/") + name + ".OUT");
+    const auto dump = read_lines(std::string("TESSERA/") + name + ".OUT");
     ASSERT_EQ(dump.size(), 156u) << name;
     EXPECT_EQ(dump[155].size(), 64u) << name;
   }
 
   // Four correlation blocks: 34 cases twice, 17 baseline fields twice.
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   expect_clean_numbers("SDOUT/SDCORRS.OUT");
   EXPECT_EQ(count_lines(corr, "INTER-MODEL CORRELATION MATRIX"), 4);
   int wide = 0, narrow = 0;
@@ -96,15 +96,15 @@ TEST_F(SyntheticTree, MaskedPrecipitationDefinitionTwo) {
   shell.IMASK = 1;
   shell.MASKID = 'E';
   shell.IMOD = {5, 9, 12, 2};
-  ASSERT_EQ((write_shell(shell), run_varistat(scratch.data())), 0) << text_of("err.txt");
+  ASSERT_EQ((write_shell(shell), run_varistat(scratch.data())), 0) << read_text("err.txt");
 
-  const auto log = lines_of("SDOUT/SDFILES.OUT");
+  const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(count_lines(log, ".6PO"), 8);
   EXPECT_EQ(count_lines(log, ".2PO"), 4);
   EXPECT_EQ(count_lines(log, ".5PO"), 0);
   EXPECT_NE(find_line(log, "EXPONENTIAL SCALING : SEASON = JJA"), -1);
 
-  const auto corr = lines_of("SDOUT/SDCORRS.OUT");
+  const auto corr = read_lines("SDOUT/SDCORRS.OUT");
   EXPECT_NE(find_line(corr, " AREA SPECIFIED BY MASK. MASKFILE = MASK.E"), -1);
   EXPECT_NE(find_line(corr, "         GC05D2 GC09D2 GC12D2 GC02D2"), -1);
   EXPECT_EQ(count_lines(corr, "DEF.1/DEF.2"), 0);

@@ -3,11 +3,7 @@
 // file and SHELL.CFG, and helpers that read the output tables back.
 #pragma once
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "engines/common/catalogue.h"
+#include "support/scratch_dir.h"
 
 namespace vstest {
 
@@ -24,27 +21,13 @@ namespace fs = std::filesystem;
 
 // A fresh directory per test holding the data tree (data/) and the working
 // directory (work/); the test runs in work/ and the whole is removed after.
-class Scratch {
+class Scratch : public testsupport::ScratchWorkDir {
  public:
-  Scratch() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("varistat_" + std::string(info->test_suite_name()) + "_" +
-                                        info->name() + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "work");
-    fs::create_directories(dir_ / "data" / "TRELLIS5" / "OUT");
-    old_ = fs::current_path();
-    fs::current_path(dir_ / "work");
+  Scratch() : ScratchWorkDir("varistat", "work") {
+    fs::create_directories(data() / "TRELLIS5" / "OUT");
   }
-  ~Scratch() {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-  fs::path data() const { return dir_ / "data"; }
-  fs::path work() const { return dir_ / "work"; }
-
- private:
-  fs::path dir_, old_;
+  fs::path data() const { return path() / "data"; }
+  fs::path work() const { return path() / "work"; }
 };
 
 // Integer in hundredths at row i (1 … 36), column j (1 … 72).
@@ -140,33 +123,13 @@ inline void write_shell(const Shell& s) {
 // Runs the program in the working directory with the data tree as its data
 // root; returns the exit status, stdout and stderr in out.txt / err.txt.
 inline int run_varistat(const fs::path& data) {
-  const std::string cmd = "TESSERA_DATA_ROOT='" + data.string() + "' '" VARISTAT_EXE
-                          "' >out.txt 2>err.txt </dev/null";
-  const int rc = std::system(cmd.c_str());
-  return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  return testsupport::exit_status("TESSERA_DATA_ROOT='" + data.string() + "' '" VARISTAT_EXE
+                                  "' >out.txt 2>err.txt </dev/null");
 }
 
-inline std::vector<std::string> lines_of(const std::string& name) {
-  std::ifstream f(name, std::ios::binary);
-  std::vector<std::string> lines;
-  for (std::string l; std::getline(f, l);) {
-    if (!l.empty() && l.back() == '\r') l.pop_back();
-    lines.push_back(l);
-  }
-  return lines;
-}
-
-inline std::string text_of(const std::string& name) {
-  std::ifstream f(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-// Index of the first line containing `what` at or after `from`; -1 if none.
-inline int find_line(const std::vector<std::string>& lines, const std::string& what, int from = 0) {
-  for (int k = from; k < static_cast<int>(lines.size()); ++k)
-    if (lines[k].find(what) != std::string::npos) return k;
-  return -1;
-}
+using testsupport::find_line;
+using testsupport::read_lines;
+using testsupport::read_text;
 
 inline int count_lines(const std::vector<std::string>& lines, const std::string& what) {
   int n = 0;

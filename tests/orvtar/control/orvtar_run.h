@@ -4,93 +4,32 @@
 // helpers that pick tables and columns out of the files it writes.
 #pragma once
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace e2e {
+#include "input_dir.h"
 
-namespace fs = std::filesystem;
+namespace e2e {
 
 // The date every test run takes for its report head: 14 Nov 2023 (UTC).
 inline constexpr const char* EPOCH = "1700000000";
 
-class OrvtarRun {
+class OrvtarRun : public orvtest::InputDir {
  public:
-  OrvtarRun() {
-    static int serial = 0;
-    dir_ = fs::temp_directory_path() /
-           ("orvtar_e2e_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    for (const auto& e : fs::directory_iterator(fs::path(TEST_DATA_DIR) / "orvtar" / "e2e")) {
-      const fs::path to = dir_ / e.path().filename();
-      fs::copy_file(e.path(), to);
-      fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
-    }
+  OrvtarRun() : InputDir("e2e") {
     // Most tests need the tables, not the fine time step: one step a year.
     set("ORVXTRA.CFG", 2, "1.0");
-  }
-  ~OrvtarRun() { fs::remove_all(dir_); }
-  OrvtarRun(const OrvtarRun&) = delete;
-  OrvtarRun& operator=(const OrvtarRun&) = delete;
-
-  // Puts `value` right-justified into columns 1-10 of record n (from 1) of
-  // a configuration file, keeping the comment behind it.
-  void set(const std::string& file, int n, const std::string& value) {
-    std::vector<std::string> rec = lines(file);
-    std::string& r = rec.at(static_cast<std::size_t>(n - 1));
-    r = std::string(10 - value.size(), ' ') + value + (r.size() > 10 ? r.substr(10) : "");
-    std::ostringstream text;
-    for (const auto& l : rec) text << l << '\n';
-    write(file, text.str());
-  }
-  void set(const std::string& file, int n, int value) { set(file, n, std::to_string(value)); }
-
-  void write(const std::string& file, const std::string& text) const {
-    std::ofstream(dir_ / file, std::ios::binary | std::ios::trunc) << text;
   }
 
   // Runs orvtar in the directory with the given SOURCE_DATE_EPOCH (none
   // when empty); returns its exit status.
   int run(const std::string& epoch = EPOCH) const {
-    std::string cmd = "cd '" + dir_.string() + "' && ";
+    std::string cmd = "cd '" + path().string() + "' && ";
     cmd += epoch.empty() ? "env -u SOURCE_DATE_EPOCH " : "SOURCE_DATE_EPOCH='" + epoch + "' ";
     cmd += std::string("'") + ORVTAR_EXE + "' > stdout.txt 2> stderr.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return testsupport::exit_status(cmd);
   }
-
-  bool exists(const std::string& file) const { return fs::exists(dir_ / file); }
-
-  std::string text(const std::string& file) const {
-    std::ifstream in(dir_ / file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  // The records of a file without their line ends.
-  std::vector<std::string> lines(const std::string& file) const {
-    std::ifstream in(dir_ / file, std::ios::binary);
-    std::vector<std::string> out;
-    for (std::string l; std::getline(in, l);) {
-      if (!l.empty() && l.back() == '\r') l.pop_back();
-      out.push_back(l);
-    }
-    return out;
-  }
-
-  const fs::path& path() const { return dir_; }
-
- private:
-  fs::path dir_;
 };
 
 // Line numbers (from 0) of the lines equal to `line`.

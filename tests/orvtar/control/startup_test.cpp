@@ -4,11 +4,7 @@
 // far as written.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "startup_dir.h"
@@ -25,12 +21,9 @@ struct Result {
 };
 
 Result run_orvtar(RunDir& dir) {
-  const std::string cmd = std::string("'") + ORVTAR_EXE + "' > stdout.txt 2> stderr.txt";
-  const int rc = std::system(cmd.c_str());
-  std::ifstream in(dir.path() / "stderr.txt");
-  std::stringstream err;
-  err << in.rdbuf();
-  return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, err.str()};
+  const int status =
+      testsupport::exit_status(std::string("'") + ORVTAR_EXE + "' > stdout.txt 2> stderr.txt");
+  return {status, dir.text("stderr.txt")};
 }
 
 // A quick run: one simulation with yearly steps.
