@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engines/common/catalogue.h"
+#include "support/engine_inputs.h"
 #include "support/scratch_dir.h"
 
 namespace xmtest {
@@ -29,44 +30,20 @@ class Scratch : public testsupport::ScratchWorkDir {
   fs::path work() const { return path() / "work"; }
 };
 
-// Integer as stored in a grid-field file at row i (1 … 36), column j (1 … 72).
-using Pattern = std::function<int(int i, int j)>;
-
-inline Pattern constant(int v) {
-  return [v](int, int) { return v; };
-}
-
-// Identifier record, then the 2592 integers, `per` to a record in fields of `width`.
-inline void write_grid(std::ofstream& f, const Pattern& v, int per, int width) {
-  int n = 0;
-  for (int i = 1; i <= 36; ++i) {
-    for (int j = 1; j <= 72; ++j) {
-      std::string field = std::to_string(v(i, j));
-      f << std::string(width - field.size(), ' ') << field;
-      if (++n % per == 0) f << "\n";
-    }
-  }
-}
-
-inline void write_field_file(const fs::path& file, const Pattern& v) {
-  std::ofstream f(file, std::ios::binary);
-  f << "TINY\n";
-  write_grid(f, v, 16, 6);
-}
-
-// Model file of catalogue model m, family digit d (1/2 change, 3 baseline).
-inline void write_model_field(const fs::path& data, int m, char d, int IVAR, int ISEAS,
-                              const Pattern& v) {
-  const std::string name = std::string(eng::MODLAB[m]) + "." + d +
-                           std::string(eng::VARLETTER[IVAR]) + std::string(eng::SEASLETTER[ISEAS]);
-  write_field_file(data / "TRELLIS5" / "OUT" / name, v);
-}
+using testsupport::constant;
+using testsupport::find_line;
+using testsupport::Pattern;
+using testsupport::read_lines;
+using testsupport::read_text;
+using testsupport::WeightsRecord;
+using testsupport::write_model_field;
+using testsupport::write_weights;
 
 // Observed baseline: digit 8 for OBSSET "OLD", 7 for "NEW".
 inline void write_observed(const fs::path& data, char digit, int IVAR, int ISEAS, const Pattern& v) {
   const std::string name = std::string("OBS.") + digit + std::string(eng::VARLETTER[IVAR]) +
                            std::string(eng::SEASLETTER[ISEAS]);
-  write_field_file(data / "TRELLIS5" / "OBS" / name, v);
+  testsupport::write_field_file(data / "TRELLIS5" / "OBS" / name, v);
 }
 
 // Aerosol response patterns: three blocks of a header and "(16I7)" records.
@@ -77,24 +54,7 @@ inline void write_aerosol(const fs::path& data, int IVAR, int ISEAS, const Patte
   std::ofstream f(data / "TRELLIS5" / "SO4" / name, std::ios::binary);
   for (const Pattern* p : {&europe, &asia, &rest}) {
     f << "REGION PATTERN\n";
-    write_grid(f, *p, 16, 7);
-  }
-}
-
-// One record of the weights file.
-struct WeightsRecord {
-  int YEAR;
-  double GHGWT, EURWT, ASIAWT, ROWWT, GLOBWT;
-};
-
-inline void write_weights(const std::string& name, const std::vector<WeightsRecord>& records) {
-  std::ofstream f(name, std::ios::binary);
-  for (int k = 1; k <= 6; ++k) f << "header " << k << "\n";
-  char buf[96];
-  for (const WeightsRecord& r : records) {
-    std::snprintf(buf, sizeof buf, " %5d%10.4f%10.4f%10.4f%10.4f%10.4f\n", r.YEAR, r.GHGWT,
-                  r.EURWT, r.ASIAWT, r.ROWWT, r.GLOBWT);
-    f << buf;
+    testsupport::write_grid(f, *p, 16, 7);
   }
 }
 
@@ -109,17 +69,16 @@ inline void write_mask(const std::string& id, const std::string& maskname,
   }
 }
 
-// The settings of EXTRA.CFG and SHELL.CFG, written one per record with a comment.
-struct Settings {
+// The settings of EXTRA.CFG and SHELL.CFG; by default all of the globe,
+// with aerosols and no model.
+struct Settings : testsupport::ShellSettings {
+  Settings() {
+    MASKID = 'X';
+    ISULF = 1;
+  }
   double THRESH = 0.0;
   std::string OBSSET = "NEW";
   int IBOTH = 0;
-  double XLAT1 = -90, XLAT2 = 90, XLON1 = -180, XLON2 = 180;
-  int IMASK = 0;
-  char MASKID = 'X';
-  int IVAR = 1, ISEAS = 17, ISCALE = 1, IPSET = 1, ISCEN = 1, ISULF = 1, IYEAR = 2050;
-  int IDEF = 1;
-  std::vector<int> IMOD;  // NMODS is its size
 };
 
 inline void write_config(const Settings& s) {
@@ -130,39 +89,13 @@ inline void write_config(const Settings& s) {
   extra << buf << "   THRESH\n";
   extra << " " << s.OBSSET << "          OBSSET\n";
   extra << " " << std::string(9, ' ') << s.IBOTH << "   IBOTH\n";
-
-  std::ofstream shell("SHELL.CFG", std::ios::binary);
-  shell << "SHELL.CFG of a test run\n";
-  for (double v : {s.XLAT1, s.XLAT2, s.XLON1, s.XLON2}) {
-    std::snprintf(buf, sizeof buf, " %10.2f   limit\n", v);
-    shell << buf;
-  }
-  auto integer = [&](int v, const char* name) {
-    std::snprintf(buf, sizeof buf, " %10d   %s\n", v, name);
-    shell << buf;
-  };
-  integer(s.IMASK, "IMASK");
-  shell << "       " << s.MASKID << "      MASKID\n";
-  integer(s.IVAR, "IVAR");
-  integer(s.ISEAS, "ISEAS");
-  integer(s.ISCALE, "ISCALE");
-  integer(s.IPSET, "IPSET");
-  integer(s.ISCEN, "ISCEN");
-  integer(s.ISULF, "ISULF");
-  integer(s.IYEAR, "IYEAR");
-  integer(static_cast<int>(s.IMOD.size()), "NMODS");
-  integer(s.IDEF, "IDEF");
-  for (int m : s.IMOD) integer(m, "IMOD");
+  testsupport::write_shell(s);
 }
 
 struct RunResult {
   int status = -1;
   std::string out, err;
 };
-
-using testsupport::find_line;
-using testsupport::read_lines;
-using testsupport::read_text;
 
 // Runs crossmod in the working directory with TESSERA_DATA_ROOT = data.
 inline RunResult run_crossmod(const fs::path& data) {
