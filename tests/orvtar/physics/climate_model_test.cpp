@@ -49,7 +49,7 @@ std::unique_ptr<OrvState> climateOnly(int NYEND, float DT = 0.1f) {
   return s;
 }
 
-void run(OrvState& s) {
+void setUpAndRun(OrvState& s) {
   CLIMSET(s, recordGasStep);
   CLIMRUN(s, recordGasStep);
 }
@@ -129,7 +129,7 @@ TEST(ClimSet, StartsEachSimulationAfresh) {
   s->IVARW = 2;
   s->TWZERONH = s->TWZEROSH = 1.0f;
   fill(s->QGHG, 60, 6.0f);
-  run(*s);
+  setUpAndRun(*s);
   ASSERT_EQ(s->ISHUTN, 1);
   ASSERT_GT(s->TO[1][1], 1.0f);
 
@@ -186,7 +186,7 @@ TEST(ClimRun, ZeroForcingKeepsEveryProfileAtZero) {
   for (int IVARW : {0, 1, 2}) {
     auto s = climateOnly(120);
     s->IVARW = IVARW;
-    run(*s);
+    setUpAndRun(*s);
     for (int h = 1; h <= 2; ++h) {
       for (int k = 1; k <= NLAYER; ++k) ASSERT_EQ(s->TO[h][k], 0.0f) << "IVARW " << IVARW;
     }
@@ -209,7 +209,7 @@ void rampForcing(OrvState& s) {
 TEST(ClimRun, YearlyStepsUseEachYearsForcingExactly) {
   auto s = climateOnly(8, 1.0f);
   rampForcing(*s);
-  run(*s);
+  setUpAndRun(*s);
   // The last sub-step runs through year NYEND - 1 with its forcing as is.
   EXPECT_EQ(s->QNO, s->QGHG[7]);
   EXPECT_EQ(s->QSL, s->QGHG[7]);
@@ -234,13 +234,13 @@ TEST(ClimRun, HalfYearStepsSitAtThreeQuartersAndOneQuarter) {
   auto a = climateOnly(8, 0.5f);
   rampForcing(*a);
   a->TEND = 4.5f;
-  run(*a);
+  setUpAndRun(*a);
   EXPECT_FLOAT_EQ(a->QNO, a->QGHG[4] + 0.75f * (a->QGHG[5] - a->QGHG[4]));
 
   auto b = climateOnly(8, 0.5f);
   rampForcing(*b);
   b->TEND = 5.0f;
-  run(*b);
+  setUpAndRun(*b);
   EXPECT_FLOAT_EQ(b->QNO, b->QGHG[5] + 0.25f * (b->QGHG[6] - b->QGHG[5]));
   // The year advances with the second sub-step.
   ASSERT_GE(gasCalls.size(), 3u);
@@ -252,7 +252,7 @@ TEST(ClimRun, ForcingInterpolatesToZeroAtTheStart) {
   auto s = climateOnly(8, 0.5f);
   rampForcing(*s);
   s->TEND = 0.5f;
-  run(*s);
+  setUpAndRun(*s);
   EXPECT_EQ(s->QGHG[0], -s->QGHG[1]);
   EXPECT_EQ(s->QGLOB[1], 0.0f);
   EXPECT_FLOAT_EQ(s->QNO, 0.5f * s->QGHG[1]);
@@ -261,7 +261,7 @@ TEST(ClimRun, ForcingInterpolatesToZeroAtTheStart) {
 TEST(ClimRun, TenthYearStepsStoreEveryYearOnceAndEndOnTheLastYear) {
   auto s = climateOnly(300);
   fill(s->QGHG, 300, 1.0f);
-  run(*s);
+  setUpAndRun(*s);
   EXPECT_EQ(s->TIME, 299.0f);
   EXPECT_EQ(s->IYDONE, 300);
   int next = 1;
@@ -307,7 +307,7 @@ TEST(ClimRun, HemispheresAndBoxesRespondToTheirOwnForcing) {
   auto s = climateOnly(50);
   fill(s->QTROPOZ, 50, 0.5f);
   s->QTROPOZ[0] = -0.5f;
-  run(*s);
+  setUpAndRun(*s);
   EXPECT_GT(s->TNH[50], 3.0f * s->TSH[50]);
   EXPECT_GT(s->TNHL[50], s->TNHO[50]);
   EXPECT_GT(s->HFNS[2], 0.0f) << "heat flows from the warmer NH";
@@ -384,7 +384,7 @@ TEST(Upwelling, StrongWarmingNeverTakesWBelowTheFloor) {
   s->TWZERONH = 2.0f;
   s->TWZEROSH = 3.0f;
   fill(s->QGHG, 300, 12.0f);
-  run(*s);
+  setUpAndRun(*s);
   bool floorReached = false;
   for (int n = 1; n <= 299; ++n) {
     ASSERT_GE(s->WNH[n], WMIN) << n;
@@ -402,7 +402,7 @@ TEST(Upwelling, ShutdownLatchHoldsWhenTemperaturesFall) {
   s->TWZERONH = s->TWZEROSH = 4.0f;
   // Strong warming for a century, then a strong cooling.
   for (int j = 1; j <= 400; ++j) s->QGHG[j] = j <= 100 ? 8.0f : -8.0f;
-  run(*s);
+  setUpAndRun(*s);
   int shut = 0;
   for (int n = 1; n <= 399 && shut == 0; ++n) {
     if (s->WNH[n] == s->WTHC) shut = n;
@@ -425,7 +425,7 @@ TEST(Upwelling, PrescribedModeKeepsW0AndNoCorrection) {
   prescribed->IVARW = 3;
   for (auto* s : {fixed.get(), prescribed.get()}) {
     fill(s->QGHG, 200, 5.0f);
-    run(*s);
+    setUpAndRun(*s);
   }
   for (int n = 1; n <= 199; ++n) ASSERT_EQ(prescribed->WNH[n], prescribed->W0);
   for (int h = 1; h <= 2; ++h) {
@@ -452,8 +452,8 @@ TEST(ExtraForcing, UsedAloneReplacesTheModelForcing) {
   fill(alone->QTROPOZ, 100, 0.3f);
   fill(alone->QBIO, 100, -0.2f);
   added->IQEXTRA = 1;
-  run(*alone);
-  run(*added);
+  setUpAndRun(*alone);
+  setUpAndRun(*added);
   for (int n = 1; n <= 100; ++n) EXPECT_FLOAT_EQ(alone->TEMP[n], added->TEMP[n]) << n;
 
   // Only the sub-steps of years IQX1..IQX2 see it, each with its year's
@@ -474,7 +474,7 @@ TEST(Equilibrium, DoubledCO2ForcingApproachesTheSensitivity) {
     s->IDIFFL = RLO == 1.0f ? 0 : 1;
     if (s->IDIFFL == 1) LOFEED(*s, s->Q2X, s->FL[1], s->FL[2], s->XKLO, s->XKNS, s->DT2X, RLO);
     fill(s->QGHG, NYLAST, s->Q2X);
-    run(*s);
+    setUpAndRun(*s);
     EXPECT_FLOAT_EQ(s->TEQU[300], s->DT2X);
     for (int n = 3; n <= NYLAST; ++n) ASSERT_GT(s->TEMP[n], s->TEMP[n - 1]) << n;
     const float gap100 = s->DT2X - s->TEMP[100];

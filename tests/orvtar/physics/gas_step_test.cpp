@@ -9,128 +9,15 @@
 #include <string>
 #include <utility>
 
+#include "orvtar/control/emissions.h"
 #include "orvtar/physics/aerosol.h"
 #include "orvtar/physics/forcing.h"
 #include "orvtar/physics/halocarbons.h"
 #include "orvtar/physics/nitrous_oxide.h"
-#include "records/record_io.h"
+#include "simulation_fixture.h"
 
 namespace orv {
 namespace {
-
-const std::string DATA = std::string(TEST_DATA_DIR) + "/orvtar/gas/";
-
-// The default gas settings (with the start-up resets already applied) and a
-// mid aerosol case.
-void configure(OrvState& s) {
-  s.LEVCO2 = 2;
-  s.LEVCH4 = 2;
-  s.LEVSO4 = 2;
-  s.IMETH = 1;
-  s.CCFB4 = 0.0693f;
-  s.D80SIN = 1.8f * std::exp(-6.6551f * s.CCFB4);
-  s.CCFB1 = 0.03f * std::exp(-9.3669f * s.CCFB4);
-  s.CCFB2 = s.CCFB3 = 0.0693f;
-  s.FOC80SIN = 2.0f;
-  s.TAUCH4U = s.TAUCH4M = 9.6f;
-  s.DTAUCH4 = 1.1f;
-  s.TAUSINK1 = 120.0f;
-  s.TAUSINK2 = 160.0f;
-  s.TAUOTHER = 1.0f / (1.0f / s.TAUSINK2 + 1.0f / s.TAUSINK1);
-  s.CH4C90 = 1764.4f;
-  s.CH4DC90 = 0.0f;
-  s.TAUN2O = 120.0f;
-  s.N2OC90 = 314.0f;
-  s.N2ODC90 = 0.79f;
-  s.QN2OC = 0.12f;
-  s.IFOCSC = 2;
-  s.QO3DU = 0.042f;
-  s.IO3FEED = 1;
-  s.GASK1 = 0.168f;
-  s.GASK2 = 6.2048f;
-  s.GASK3 = 0.17f;
-  s.GASK4 = 0.0014f;
-  s.GASK5 = 0.0042f;
-  s.ITAUFB = 1;
-  s.QCO2COEF = 5.35f;
-  s.ICO2CONC = 0;
-  s.CO2SCALE = 1.0f;
-  s.IQKYOTO = 1;
-  s.DELQH2O = 0.15f;
-  s.ESNAT = 37.0f;
-  s.IQGHG = 2;
-  s.CH4CONV = 2.78f;
-  s.SOHM = 0.32f;
-  s.DSOH = 0.04f;
-  s.GAMOH = 1.0f;
-  s.CNOXM = -0.0042f;
-  s.DCNOX = 0.00105f;
-  s.CCOM = 0.000105f;
-  s.DCCO = 0.000026f;
-  s.CVOCM = 0.000315f;
-  s.DCVOC = 0.000079f;
-  s.N2OCONV = 4.8f;
-  s.SN2O = -0.05f;
-  s.LAGN2O = 3;
-  s.ES1990 = 63.968f;
-  s.QDIR90 = -0.4f;
-  s.QIND90 = -0.8f;
-  s.QBIO90 = -0.2f;
-  s.QFOC90 = 0.1f;
-}
-
-// Reads the CO2 history and the emissions profile (a mid scenario) and
-// builds the annual series up to `lastYear` the way run control does:
-// linear interpolation between records, budget offsets on CH4 and N2O,
-// SO2 with its 1990 base, CO extended back to zero.
-void loadScenario(OrvState& s, int lastYear) {
-  rec::Unit hist(DATA + "co2hist.IN", rec::Status::Old);
-  for (int i = 0; i <= NHIST; ++i) {
-    int year = 0;
-    hist.read("(1X,I5,2F10.0)", {year, s.CO2HIST[i], s.CO2HIST2[i]});
-  }
-
-  rec::Unit emk(DATA + "GAS.EMK", rec::Status::Old);
-  emk.read("(I2)", {s.NEMK});
-  std::string profile;
-  emk.read("(a)", {profile});
-  for (int r = 0; r < 3; ++r) emk.skip();
-  for (int j = 1; j <= s.NEMK; ++j) {
-    emk.read("(1X,I5,18F10.0)", {s.IYR[j], rec::slice(s.EMKV[j], 1, 18)});
-    s.IYR[j] -= 1990;
-  }
-
-  s.NYEND = lastYear - 1764;
-  auto ch4Budget = [&](float T) {
-    return (s.CH4C90 / s.TAUOTHER + s.CH4C90 / T + s.CH4DC90) * s.CH4CONV;
-  };
-  const float life[5] = {0.0f, s.TAUCH4M - s.DTAUCH4, s.TAUCH4M, s.TAUCH4M + s.DTAUCH4, s.TAUCH4U};
-  for (int c = 1; c <= 4; ++c) s.DCH4[c] = ch4Budget(life[c]) - s.EMKV[2][3];
-  s.DCH4SEL = s.DCH4[s.LEVCH4];
-  const float DN2O = (s.N2OC90 / s.TAUN2O + s.N2ODC90) * s.N2OCONV - s.EMKV[2][4];
-
-  float* const series[] = {nullptr, s.EFOSS, s.NETDEF, s.EMCH4, s.EMN2O, s.ENOX, s.EVOC,
-                           s.ECO, nullptr, nullptr, nullptr, s.EMK11, s.EMK12, s.EMK13,
-                           s.EMK14, s.EMK15, s.EMK16, s.EMK17, s.EMK18};
-  for (int i = 226; i <= s.NYEND + 1; ++i) {
-    const int t = i - 226;
-    int j = 1;
-    while (j < s.NEMK - 1 && s.IYR[j + 1] <= t) ++j;
-    const float w = static_cast<float>(t - s.IYR[j]) / static_cast<float>(s.IYR[j + 1] - s.IYR[j]);
-    auto value = [&](int col) {
-      return s.EMKV[j][col] + (s.EMKV[j + 1][col] - s.EMKV[j][col]) * w;
-    };
-    for (int col = 1; col <= 18; ++col) {
-      if (series[col] != nullptr) series[col][i] = value(col);
-    }
-    s.EMCH4[i] += s.DCH4SEL;
-    s.EMN2O[i] += DN2O;
-    s.SO2[i] = value(8) + value(9) + value(10) + s.ES1990;
-  }
-  s.ECO90 = s.ECO[226];
-  for (int i = 1; i <= 225; ++i) s.ECOEXT[i] = static_cast<float>(i) * s.ECO90 / 226.0f;
-  for (int i = 226; i <= s.NYEND; ++i) s.ECOEXT[i] = s.ECO[i];
-}
 
 bool finite(const float* a, int first, int last, int& bad) {
   for (int i = first; i <= last; ++i) {
@@ -144,10 +31,11 @@ bool finite(const float* a, int first, int last, int& bad) {
 
 class GasRun : public ::testing::Test {
  protected:
+  // The default configuration and inputs to 2100, with the SO2 series
+  // extended one year and CO back to 1765 as before the simulations.
   void SetUp() override {
-    s = std::make_unique<OrvState>();
-    configure(*s);
-    loadScenario(*s, 2100);
+    s = test::defaultInputs(2100);
+    extend_emissions(*s);
   }
   // The climate set-up runs year 1 first; the time loop then runs the rest.
   void run() {
