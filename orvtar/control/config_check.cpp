@@ -2,21 +2,15 @@
 // numbers and steps used as indices or divisors, lifetimes and conversion
 // factors that are divided by, and a time step that would never finish.
 // Each is rejected with the file, the record and the accepted values.
-#include <cstdio>
 #include <string>
 
 #include "orvtar/control/config.h"
+#include "orvtar/control/input_errors.h"
 #include "orvtar/physics/carbon_cycle.h"
 #include "orvtar/physics/climate_model.h"
 
 namespace orv {
 namespace {
-
-std::string num(float v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
-  return buf;
-}
 
 void need(bool ok, const char* file, long record, const std::string& what) {
   if (!ok) rec::fail(file, record, what);
@@ -37,7 +31,7 @@ void need_step(int value, const char* file, long record, const char* name) {
 void need_positive(float value, const char* file, long record, const char* name,
                    const char* why) {
   need(value > 0.0f, file, record,
-       std::string(name) + " = " + num(value) + "; expected a value above 0 (" + why + ")");
+       std::string(name) + " = " + value_text(value) + "; expected a value above 0 (" + why + ")");
 }
 
 }  // namespace
@@ -62,8 +56,9 @@ void check_config(const OrvState& s) {
   need_positive(s.TAUCH4U, "ORVGAS.CFG", 10, "TAUCH4U", "the CH4 budget divides by the lifetime");
   need_positive(s.TAUCH4M, "ORVGAS.CFG", 11, "TAUCH4M", "the CH4 budget divides by the lifetime");
   need(s.TAUCH4M - s.DTAUCH4 > 0.0f && s.TAUCH4M + s.DTAUCH4 > 0.0f, "ORVGAS.CFG", 12,
-       "DTAUCH4 = " + num(s.DTAUCH4) + " leaves a LOW or HIGH CH4 lifetime of 0 or below; expected " +
-           "a half-range between -TAUCH4M and TAUCH4M (" + num(s.TAUCH4M) + ")");
+       "DTAUCH4 = " + value_text(s.DTAUCH4) +
+           " leaves a LOW or HIGH CH4 lifetime of 0 or below; expected a half-range between "
+           "-TAUCH4M and TAUCH4M (" + value_text(s.TAUCH4M) + ")");
   need_positive(s.TAUSINK1, "ORVGAS.CFG", 13, "TAUSINK1", "the CH4 budget divides by the lifetime");
   need_positive(s.TAUSINK2, "ORVGAS.CFG", 14, "TAUSINK2", "the CH4 budget divides by the lifetime");
   need_positive(s.TAUN2O, "ORVGAS.CFG", 17, "TAUN2O", "the N2O budget divides by the lifetime");
@@ -97,7 +92,7 @@ void check_config(const OrvState& s) {
   // The climate time loop snaps model time to whole years, so shorter steps
   // would stall it; it accepts nothing below DTMIN.
   need(s.DT >= DTMIN, "ORVXTRA.CFG", 2,
-       "DT = " + num(s.DT) + "; expected a time step of at least " + num(DTMIN) +
+       "DT = " + value_text(s.DT) + "; expected a time step of at least " + value_text(DTMIN) +
            " years (values above 1.0 are used as 1.0)");
   need_step(s.IEMSTEP, "ORVXTRA.CFG", 4, "IEMSTEP");
   need_step(s.ICCSTEP, "ORVXTRA.CFG", 5, "ICCSTEP");
@@ -120,8 +115,8 @@ void check_user_carbon_cycle(const OrvState& s) {
   if (s.LEVCO2 != 4) return;
   const float gross = GROSSD90_OF(s.D80SIN, s.FOC80SIN);
   need(gross > 0.0f, "ORVGAS.CFG", 3,
-       "FOC80SIN = " + num(s.FOC80SIN) + " with D80SIN = " + num(s.D80SIN) +
-           " gives the USER carbon cycle a 1990 gross deforestation of " + num(gross) +
+       "FOC80SIN = " + value_text(s.FOC80SIN) + " with D80SIN = " + value_text(s.D80SIN) +
+           " gives the USER carbon cycle a 1990 gross deforestation of " + value_text(gross) +
            " GtC/yr; expected a value above 0 (the biomass aerosol forcing is scaled by it): "
            "lower FOC80SIN, or lower CCFB4 to raise D80SIN");
 }

@@ -2,13 +2,11 @@
 
 #include <string>
 
+#include "orvtar/control/input_errors.h"
 #include "records/record_io.h"
 
 namespace orv {
 namespace {
-
-// Last calendar year that fits on the year axis of the series.
-constexpr int LASTYEAR = 1764 + NYMAX;
 
 // Column c of the profile records as INTERP's Y(1..N).
 void column(const OrvState& s, int c, float (&Y)[MAXEMK + 1]) {

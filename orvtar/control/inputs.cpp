@@ -1,23 +1,11 @@
 #include "orvtar/control/inputs.h"
 
-#include <cstdio>
 #include <string>
 
+#include "orvtar/control/input_errors.h"
 #include "records/record_io.h"
 
 namespace orv {
-namespace {
-
-std::string num(float v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
-  return buf;
-}
-
-// Last calendar year that fits on the year axis of the series.
-constexpr int LASTYEAR = 1764 + NYMAX;
-
-}  // namespace
 
 void read_co2hist(OrvState& s, const std::string& file) {
   rec::Unit u(file, rec::Status::Old);
@@ -28,7 +16,8 @@ void read_co2hist(OrvState& s, const std::string& file) {
     // point and the CO2 forcing takes the logarithm of the concentration.
     if (!(s.CO2HIST[i] > 31.0f)) {
       rec::fail(file, i + 1,
-                "CO2 = " + num(s.CO2HIST[i]) + " ppm; expected a concentration above 31 ppm");
+                "CO2 = " + value_text(s.CO2HIST[i]) +
+                    " ppm; expected a concentration above 31 ppm");
     }
   }
   u.close();
@@ -36,7 +25,7 @@ void read_co2hist(OrvState& s, const std::string& file) {
   // series from 1765 to 1999.
   if (s.CO2HIST2[235] == s.CO2HIST2[1]) {
     rec::fail(file, 236,
-              "the second value of 1999 equals that of 1765 (" + num(s.CO2HIST2[1]) +
+              "the second value of 1999 equals that of 1765 (" + value_text(s.CO2HIST2[1]) +
                   "); expected a change from 1765 to 1999");
   }
 }
@@ -85,7 +74,7 @@ void read_co2input(OrvState& s, const std::string& file) {
     // The CO2 forcing takes the logarithm of every concentration of the run.
     if (i <= s.IYEND - 1764 && !(s.CO2IN[i] > 0.0f)) {
       rec::fail(file, u.records(),
-                "CO2 = " + num(s.CO2IN[i]) + " ppm; expected a concentration above 0");
+                "CO2 = " + value_text(s.CO2IN[i]) + " ppm; expected a concentration above 0");
     }
   }
   u.close();
