@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -25,12 +27,7 @@ void BM_DefaultChain(benchmark::State& state) {
   }
   std::string cmd = "TESSERA_DATA_ROOT=" + tree + " " + BIN_DIR + "/scenario run --out " + (dir / "run").string() +
                     " >/dev/null 2>&1";
-  for (auto _ : state) {
-    if (std::system(cmd.c_str()) != 0) {
-      state.SkipWithError("scenario run failed");
-      break;
-    }
-  }
+  time_command(state, cmd, "scenario run failed");
   fs::remove_all(dir);
 }
 

@@ -7,50 +7,39 @@
 // BM_CrossmodRun times the same run in-process.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 
+#include "bench_support.h"
 #include "engines/crossmod/run.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The data tree and working directory of the run, made once per process.
 class BenchTree {
  public:
   BenchTree() {
-    base_ = fs::temp_directory_path() / ("crossmod_bench_" + std::to_string(::getpid()));
-    fs::remove_all(base_);
     const std::string gen = std::string("'") + BIN_DIR + "/tesseragen' --quiet --vars PRECIP --seasons ANN '" +
-                            base_.string() + "'";
+                            base_.path().string() + "'";
     if (std::system(gen.c_str()) != 0) throw std::runtime_error("tesseragen failed: " + gen);
-    const fs::path work = base_ / "WORK";  // weights files and masks
-    std::ofstream extra(work / "EXTRA.CFG", std::ios::binary);
+    std::ofstream extra("EXTRA.CFG", std::ios::binary);
     extra << "benchmark\n       1.00   THRESH\n NEW          OBSSET\n          0   IBOTH\n";
-    std::ofstream shell(work / "SHELL.CFG", std::ios::binary);
+    std::ofstream shell("SHELL.CFG", std::ios::binary);
     shell << "benchmark: land mask, 17 models, both definitions, exponential precipitation\n"
           << "     -90.00\n      90.00\n    -180.00\n     180.00\n          1\n       L\n"
           << "          2\n         17\n          2\n          1\n          1\n          1\n"
           << "       2050\n         17\n          3\n";
     for (int m = 1; m <= 17; ++m) shell << " " << std::string(m > 9 ? 8 : 9, ' ') << m << "\n";
-    shell.close();
-    setenv("TESSERA_DATA_ROOT", base_.c_str(), 1);
-    old_ = fs::current_path();
-    fs::current_path(work);
-  }
-  ~BenchTree() {
-    fs::current_path(old_);
-    fs::remove_all(base_);
+    setenv("TESSERA_DATA_ROOT", base_.path().c_str(), 1);
   }
 
  private:
-  fs::path base_, old_;
+  testsupport::ScratchDir base_{"crossmod_bench"};
+  testsupport::WorkingDir work_{base_.path() / "WORK"};  // weights files and masks
 };
 
 const BenchTree& tree() {
@@ -66,14 +55,8 @@ double children_cpu_seconds() {
 
 void BM_CrossmodProgram(benchmark::State& state) {
   tree();
-  const std::string cmd = std::string("'") + BIN_DIR + "/crossmod' >/dev/null";
   const double cpu0 = children_cpu_seconds();
-  for (auto _ : state) {
-    if (std::system(cmd.c_str()) != 0) {
-      state.SkipWithError("crossmod failed");
-      break;
-    }
-  }
+  time_command(state, std::string("'") + BIN_DIR + "/crossmod' >/dev/null", "crossmod failed");
   // CPU time of the program itself (and of the shell that starts it).
   state.counters["program_cpu_ms"] =
       benchmark::Counter(1e3 * (children_cpu_seconds() - cpu0) / state.iterations());

@@ -20,6 +20,7 @@
 #include "orvtar/physics/climate_model.h"
 #include "orvtar/physics/state.h"
 #include "records/record_io.h"
+#include "tests/support/scratch_dir.h"
 
 extern char** environ;
 
@@ -31,21 +32,11 @@ namespace fs = std::filesystem;
 // simulations, DT = 0.1, last year 2100.
 class BenchDir {
  public:
-  BenchDir() : dir_(fs::temp_directory_path() / ("orvtar_bench_" + std::to_string(::getpid()))) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    for (const auto& e : fs::directory_iterator(fs::path(TEST_DATA_DIR) / "orvtar" / "e2e"))
-      fs::copy_file(e.path(), dir_ / e.path().filename());
-    home_ = fs::current_path();
-    fs::current_path(dir_);
-  }
-  ~BenchDir() {
-    fs::current_path(home_);
-    fs::remove_all(dir_);
-  }
+  BenchDir() { testsupport::copy_files(fs::path(TEST_DATA_DIR) / "orvtar" / "e2e", dir_.path()); }
 
  private:
-  fs::path dir_, home_;
+  testsupport::ScratchDir dir_{"orvtar_bench"};
+  testsupport::WorkingDir cwd_{dir_.path()};
 };
 
 void OrvtarProcess(benchmark::State& state) {
