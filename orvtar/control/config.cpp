@@ -194,6 +194,14 @@ void read_orvxtra(OrvState& s, const std::string& file) {
   }
 }
 
+void read_config_files(OrvState& s, rec::Unit& report) {
+  read_orvuser(s);
+  read_orvgas(s, report);
+  read_orvmod(s);
+  read_orvrun(s);
+  read_orvxtra(s);
+}
+
 void apply_r1(OrvState& s) {
   if (s.QIND90 == 0.0f) s.QIND90 = -0.0001f;
   s.XKH = s.XK * XKCONV;

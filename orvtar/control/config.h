@@ -28,6 +28,9 @@ void read_orvrun(OrvState& s, const std::string& file = "ORVRUN.CFG");
 // ORVXTRA.CFG, 27 records; then X1.
 void read_orvxtra(OrvState& s, const std::string& file = "ORVXTRA.CFG");
 
+// The five files above in that order (G6's reset line goes to the report).
+void read_config_files(OrvState& s, rec::Unit& report);
+
 // Rejects, with rec::Error naming the file, the record and the accepted
 // range, the settings of the five files that would make the model index
 // past its series, divide by zero or never finish.

@@ -13,11 +13,7 @@ void startup(OrvState& s, rec::Unit& report) {
   // an empty report rather than an old one.
   report.open("ORV.OUT", rec::Status::Output);
 
-  read_orvuser(s);
-  read_orvgas(s, report);
-  read_orvmod(s);
-  read_orvrun(s);
-  read_orvxtra(s);
+  read_config_files(s, report);
   check_config(s);
 
   apply_r1(s);

@@ -30,11 +30,7 @@ TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
   fe::write_orvtar_configs(rs, ".");
   auto s = std::make_unique<orv::OrvState>();
   rec::Unit report("ORV.OUT", rec::Status::Unknown);
-  orv::read_orvuser(*s);
-  orv::read_orvgas(*s, report);
-  orv::read_orvmod(*s);
-  orv::read_orvrun(*s);
-  orv::read_orvxtra(*s);
+  orv::read_config_files(*s, report);
   EXPECT_EQ(s->LEVCO2, 3);
   EXPECT_FLOAT_EQ(s->DT2XUSER, 2.75f);
   EXPECT_EQ(s->IYEND, 2300);

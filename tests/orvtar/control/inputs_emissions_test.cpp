@@ -7,26 +7,17 @@
 #include <sstream>
 #include <string>
 
-#include "orvtar/control/config.h"
 #include "orvtar/control/emissions.h"
 #include "startup_dir.h"
 
 namespace {
 
 using orvtest::fresh_state;
+using orvtest::read_config;
 using orvtest::RunDir;
 using ::testing::HasSubstr;
 
 constexpr float UNSET = -7.0f;
-
-void read_config(orv::OrvState& s) {
-  rec::Unit report("ORV.OUT", rec::Status::Unknown);
-  orv::read_orvuser(s);
-  orv::read_orvgas(s, report);
-  orv::read_orvmod(s);
-  orv::read_orvrun(s);
-  orv::read_orvxtra(s);
-}
 
 std::string error_of(orv::OrvState& s) {
   try {

@@ -6,24 +6,15 @@
 
 #include <string>
 
-#include "orvtar/control/config.h"
 #include "orvtar/control/inputs.h"
 #include "startup_dir.h"
 
 namespace {
 
 using orvtest::fresh_state;
+using orvtest::read_config;
 using orvtest::RunDir;
 using ::testing::HasSubstr;
-
-void read_config(orv::OrvState& s) {
-  rec::Unit report("ORV.OUT", rec::Status::Unknown);
-  orv::read_orvuser(s);
-  orv::read_orvgas(s, report);
-  orv::read_orvmod(s);
-  orv::read_orvrun(s);
-  orv::read_orvxtra(s);
-}
 
 std::string error_of(void (*reader)(orv::OrvState&, const std::string&), orv::OrvState& s,
                      const std::string& file) {

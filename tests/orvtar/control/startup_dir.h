@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "input_dir.h"
+#include "orvtar/control/config.h"
 #include "orvtar/physics/state.h"
+#include "records/record_io.h"
 
 namespace orvtest {
 
@@ -20,5 +22,12 @@ class RunDir : public InputDir {
 
 // The model state is large; tests keep it on the heap.
 inline std::unique_ptr<orv::OrvState> fresh_state() { return std::make_unique<orv::OrvState>(); }
+
+// The five configuration files of the working directory, with a scratch
+// report for G6's reset line.
+inline void read_config(orv::OrvState& s) {
+  rec::Unit report("ORV.OUT", rec::Status::Unknown);
+  orv::read_config_files(s, report);
+}
 
 }  // namespace orvtest
