@@ -9,20 +9,16 @@
 #include "engines/crossmod/correlations.h"
 #include "engines/crossmod/gridpoint_stats.h"
 #include "engines/crossmod/scaled_fields.h"
+#include "case_state.h"
 
 namespace {
 
 using xm::MISSING;
 
+// n cases of no change, a GHG warming of 2 and every box in the area.
 std::unique_ptr<xm::XmState> cases(int n) {
-  auto s = std::make_unique<xm::XmState>();
-  s->cfg.NMODS = s->cfg.NMODIN = s->cfg.NCASES = n;
-  s->cfg.IDEF = 1;
-  s->cfg.IVAR = 1;
-  s->cfg.ISCALE = 1;
-  s->cfg.ISULF = 1;
+  auto s = xmtest::cases(n);
   s->weights.GHGWT = 2.0;
-  for (int k = 1; k <= n; ++k) s->cfg.IMOD[k] = k;
   s->area.MASK.v.fill(1);
   return s;
 }

@@ -9,25 +9,12 @@
 #include "engines/crossmod/drift.h"
 #include "engines/crossmod/gridpoint_stats.h"
 #include "engines/crossmod/scaled_fields.h"
+#include "case_state.h"
 
 namespace {
 
 using xm::MISSING;
-
-// A state with n cases (definition mode 1) whose fields hold `fill`.
-std::unique_ptr<xm::XmState> cases(int n, double fill = 0.0) {
-  auto s = std::make_unique<xm::XmState>();
-  s->cfg.NMODS = s->cfg.NMODIN = s->cfg.NCASES = n;
-  s->cfg.IDEF = 1;
-  s->cfg.IVAR = 1;
-  s->cfg.ISCALE = 1;
-  s->cfg.ISULF = 1;
-  for (int k = 1; k <= n; ++k) {
-    s->cfg.IMOD[k] = k;
-    s->X[k].fill(fill);
-  }
-  return s;
-}
+using xmtest::cases;
 
 TEST(GridpointStatistics, ThreeCasesOneTwoThree) {
   auto s = cases(3);
