@@ -1,17 +1,33 @@
-// Hand-made inputs for whole runs of the engines: grid-field files whose
-// values follow a formula, the weights file and SHELL.CFG.
+// Hand-made inputs for whole runs of the engines: a scratch directory with
+// a data tree and a working directory, grid-field files whose values follow
+// a formula, the weights file and SHELL.CFG.
 #pragma once
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "engines/common/catalogue.h"
+#include "support/scratch_dir.h"
 
 namespace testsupport {
+
+// A fresh directory per test holding the data tree (data/, with the given
+// TRELLIS5 folders) and the working directory (work/); the test runs in
+// work/ and the whole is removed after.
+class EngineScratch : public ScratchWorkDir {
+ public:
+  EngineScratch(const std::string& stem, std::initializer_list<const char*> folders)
+      : ScratchWorkDir(stem, "work") {
+    for (const char* f : folders) fs::create_directories(data() / "TRELLIS5" / f);
+  }
+  fs::path data() const { return path() / "data"; }
+  fs::path work() const { return path() / "work"; }
+};
 
 // Integer as stored in a grid-field file (hundredths) at row i (1 … 36),
 // column j (1 … 72).

@@ -19,15 +19,10 @@ namespace xmtest {
 
 namespace fs = std::filesystem;
 
-// A fresh directory per test holding the data tree (data/) and the working
-// directory (work/); the test runs in work/ and the whole is removed after.
-class Scratch : public testsupport::ScratchWorkDir {
- public:
-  Scratch() : ScratchWorkDir("crossmod", "work") {
-    for (const char* sub : {"OUT", "OBS", "SO4"}) fs::create_directories(data() / "TRELLIS5" / sub);
-  }
-  fs::path data() const { return path() / "data"; }
-  fs::path work() const { return path() / "work"; }
+// A scratch data tree and working directory (see EngineScratch) with the
+// model, observed and aerosol folders data/TRELLIS5/OUT, OBS and SO4.
+struct Scratch : testsupport::EngineScratch {
+  Scratch() : EngineScratch("crossmod", {"OUT", "OBS", "SO4"}) {}
 };
 
 using testsupport::constant;

@@ -16,15 +16,10 @@ namespace vstest {
 
 namespace fs = std::filesystem;
 
-// A fresh directory per test holding the data tree (data/) and the working
-// directory (work/); the test runs in work/ and the whole is removed after.
-class Scratch : public testsupport::ScratchWorkDir {
- public:
-  Scratch() : ScratchWorkDir("varistat", "work") {
-    fs::create_directories(data() / "TRELLIS5" / "OUT");
-  }
-  fs::path data() const { return path() / "data"; }
-  fs::path work() const { return path() / "work"; }
+// A scratch data tree and working directory (see EngineScratch) with the
+// grid-field folder data/TRELLIS5/OUT.
+struct Scratch : testsupport::EngineScratch {
+  Scratch() : EngineScratch("varistat", {"OUT"}) {}
 };
 
 using testsupport::find_line;
