@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engines/common/definition_pairs.h"
+
 namespace xm {
 
 double RBAR(int n, const eng::CorrTable<double>& CORR) {
@@ -96,21 +98,6 @@ void write_matrix(rec::Unit& out, const XmState& s, const CorrelationStore& st) 
   out.write("(1X,'AVE-COR',35I7)", {avecor});
 }
 
-// Each model's definition-1 pattern against its definition-2 pattern.
-void write_definition_pairs(rec::Unit& out, const XmState& s, int IWT,
-                            const eng::CorrTable<double>& CORR) {
-  const eng::EngineConfig& c = s.cfg;
-  if (IWT == 0)
-    out.write("(/,/,1X,'*** DEF.1/DEF.2 PATTERN CORRELATIONS : NO COSINE',' WEIGHTING ***')");
-  else
-    out.write("(/,/,1X,'*** DEF.1/DEF.2 PATTERN CORRELATIONS : COSINE',' WEIGHTED ***')");
-  out.write("(1X,'MODEL  CORREL')");
-  for (int k = 1; k <= c.NMODIN; ++k) {
-    const std::string code(c.MODCODE[c.IMOD[k]].substr(0, 4));
-    out.write("(2X,A4,F8.3)", {code, CORR[k][c.NMODIN + k]});
-  }
-}
-
 void write_correlation_pass(rec::Unit& out, const XmState& s, int IWT) {
   const int N = s.cfg.NCASES;
   if (IWT == 0)
@@ -126,7 +113,7 @@ void write_correlation_pass(rec::Unit& out, const XmState& s, int IWT) {
   out.write("(' ')");
   write_rank_lines(out, s, st->CORR, rank.BOT, false);
   write_matrix(out, s, *st);
-  if (s.cfg.IDEF == 3) write_definition_pairs(out, s, IWT, st->CORR);
+  if (s.cfg.IDEF == 3) eng::write_definition_pairs(out, s.cfg, IWT, st->CORR);
 }
 
 }  // namespace

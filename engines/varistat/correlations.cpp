@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engines/common/compare.h"
+#include "engines/common/definition_pairs.h"
 #include "engines/varistat/result_tables.h"
 
 namespace vs {
@@ -108,18 +109,6 @@ void write_heading(rec::Unit& out, int IPASS, int IWT) {
   }
 }
 
-// Each model's definition-1 case against its definition-2 case.
-void write_definition_pairs(rec::Unit& out, const CorrBlock& b, int IWT, int NMODIN,
-                            const std::vector<std::string>& code) {
-  if (IWT == 0)
-    out.write("(/,/,1X,'*** DEF.1/DEF.2 PATTERN CORRELATIONS : NO COSINE',' WEIGHTING ***')");
-  else
-    out.write("(/,/,1X,'*** DEF.1/DEF.2 PATTERN CORRELATIONS : COSINE',' WEIGHTED ***')");
-  out.write("(1X,'MODEL  CORREL')");
-  for (int k = 1; k <= NMODIN; ++k)
-    out.write("(2X,A4,F8.3)", {code[k].substr(0, 4), b.CORR[k][NMODIN + k]});
-}
-
 }  // namespace
 
 void write_intermodel_correlations(rec::Unit& out, const VsState& s) {
@@ -152,7 +141,7 @@ void write_intermodel_correlations(rec::Unit& out, const VsState& s) {
       out.write("(1X,' ')");
       write_ranked_pairs(out, b, rank.BOT, false, code);
       write_matrix(out, b, code);
-      if (IPASS == 1 && c.IDEF == 3) write_definition_pairs(out, b, IWT, c.NMODIN, code);
+      if (IPASS == 1 && c.IDEF == 3) eng::write_definition_pairs(out, c, IWT, b.CORR);
     }
   }
 }
