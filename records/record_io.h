@@ -41,51 +41,66 @@ template <class T>
 concept Element = std::is_same_v<T, int> || std::is_same_v<T, float> ||
                   std::is_same_v<T, double> || std::is_same_v<T, std::string>;
 
+enum class ItemKind { I32, F32, F64, Str };
+
+// Where the elements of an item are: a pointer of the item's element type,
+// const for write items, writable for read items.
+template <bool Writable>
+struct ItemPointers {
+  template <class T>
+  using Ptr = std::conditional_t<Writable, T*, const T*>;
+
+  template <class T>
+  void point_to(Ptr<T> p) {
+    if constexpr (std::is_same_v<T, int>) { kind = ItemKind::I32; pi = p; }
+    else if constexpr (std::is_same_v<T, float>) { kind = ItemKind::F32; pf = p; }
+    else if constexpr (std::is_same_v<T, double>) { kind = ItemKind::F64; pd = p; }
+    else { kind = ItemKind::Str; ps = p; }
+  }
+
+  ItemKind kind = ItemKind::I32;
+  Ptr<int> pi = nullptr;
+  Ptr<float> pf = nullptr;
+  Ptr<double> pd = nullptr;
+  Ptr<std::string> ps = nullptr;
+};
+
 // One item of a write statement: a value, or a whole array or slice that
 // counts as its elements in order.
 class Out {
  public:
-  Out(int v) : kind_(Kind::I32), count_(1) { i_ = v; }
-  Out(float v) : kind_(Kind::F32), count_(1) { f_ = v; }
-  Out(double v) : kind_(Kind::F64), count_(1) { d_ = v; }
-  Out(const char* s) : kind_(Kind::Str), count_(1) { s_ = s; }
-  Out(std::string_view s) : kind_(Kind::Str), count_(1) { s_ = s; }
-  Out(const std::string& s) : kind_(Kind::Str), count_(1) { s_ = s; }
+  using Kind = ItemKind;
+  Out(int v) : count_(1) { p_.kind = Kind::I32; i_ = v; }
+  Out(float v) : count_(1) { p_.kind = Kind::F32; f_ = v; }
+  Out(double v) : count_(1) { p_.kind = Kind::F64; d_ = v; }
+  Out(const char* s) : count_(1) { p_.kind = Kind::Str; s_ = s; }
+  Out(std::string_view s) : count_(1) { p_.kind = Kind::Str; s_ = s; }
+  Out(const std::string& s) : count_(1) { p_.kind = Kind::Str; s_ = s; }
   // Arrays, std::array, std::vector and spans of int, float, double or
   // std::string count as their elements in order.
   template <class R>
     requires Element<std::ranges::range_value_t<R>> && std::ranges::contiguous_range<R> &&
              std::ranges::sized_range<R>
   Out(const R& a) : count_(std::ranges::size(a)) {
-    using T = std::ranges::range_value_t<R>;
-    const T* p = std::ranges::data(a);
-    if constexpr (std::is_same_v<T, int>) { kind_ = Kind::I32; pi_ = p; }
-    else if constexpr (std::is_same_v<T, float>) { kind_ = Kind::F32; pf_ = p; }
-    else if constexpr (std::is_same_v<T, double>) { kind_ = Kind::F64; pd_ = p; }
-    else { kind_ = Kind::Str; ps_ = p; }
+    p_.template point_to<std::ranges::range_value_t<R>>(std::ranges::data(a));
   }
 
-  enum class Kind { I32, F32, F64, Str };
-  Kind kind() const { return kind_; }
+  Kind kind() const { return p_.kind; }
   std::size_t count() const { return count_; }
-  int int_at(std::size_t k) const { return pi_ ? pi_[k] : i_; }
+  int int_at(std::size_t k) const { return p_.pi ? p_.pi[k] : i_; }
   double real_at(std::size_t k) const {
-    if (kind_ == Kind::F32) return pf_ ? pf_[k] : f_;
-    return pd_ ? pd_[k] : d_;
+    if (p_.kind == Kind::F32) return p_.pf ? p_.pf[k] : f_;
+    return p_.pd ? p_.pd[k] : d_;
   }
-  std::string_view str_at(std::size_t k) const { return ps_ ? std::string_view(ps_[k]) : s_; }
+  std::string_view str_at(std::size_t k) const { return p_.ps ? std::string_view(p_.ps[k]) : s_; }
 
  private:
-  Kind kind_ = Kind::I32;
+  ItemPointers<false> p_;
   std::size_t count_;
   int i_ = 0;
   float f_ = 0;
   double d_ = 0;
   std::string_view s_;
-  const int* pi_ = nullptr;
-  const float* pf_ = nullptr;
-  const double* pd_ = nullptr;
-  const std::string* ps_ = nullptr;
 };
 
 // One item of a read statement: a reference to the caller's variable, array
@@ -94,10 +109,11 @@ class Out {
 // record (A).
 class In {
  public:
-  In(int& v) : kind_(Kind::I32), count_(1), pi_(&v) {}
-  In(float& v) : kind_(Kind::F32), count_(1), pf_(&v) {}
-  In(double& v) : kind_(Kind::F64), count_(1), pd_(&v) {}
-  In(std::string& s) : kind_(Kind::Str), count_(1), ps_(&s) {}
+  using Kind = ItemKind;
+  In(int& v) : count_(1) { p_.point_to<int>(&v); }
+  In(float& v) : count_(1) { p_.point_to<float>(&v); }
+  In(double& v) : count_(1) { p_.point_to<double>(&v); }
+  In(std::string& s) : count_(1) { p_.point_to<std::string>(&s); }
   // Arrays, std::array, std::vector and spans (such as slice()) of int,
   // float, double or std::string receive their elements in order.
   template <class R>
@@ -105,29 +121,19 @@ class In {
              std::ranges::contiguous_range<R> && std::ranges::sized_range<R> &&
              (!std::is_const_v<std::remove_reference_t<std::ranges::range_reference_t<R>>>)
   In(R&& a) : count_(std::ranges::size(a)) {
-    using T = std::ranges::range_value_t<R>;
-    T* p = std::ranges::data(a);
-    if constexpr (std::is_same_v<T, int>) { kind_ = Kind::I32; pi_ = p; }
-    else if constexpr (std::is_same_v<T, float>) { kind_ = Kind::F32; pf_ = p; }
-    else if constexpr (std::is_same_v<T, double>) { kind_ = Kind::F64; pd_ = p; }
-    else { kind_ = Kind::Str; ps_ = p; }
+    p_.template point_to<std::ranges::range_value_t<R>>(std::ranges::data(a));
   }
 
-  enum class Kind { I32, F32, F64, Str };
-  Kind kind() const { return kind_; }
+  Kind kind() const { return p_.kind; }
   std::size_t count() const { return count_; }
-  int& int_at(std::size_t k) const { return pi_[k]; }
-  float& float_at(std::size_t k) const { return pf_[k]; }
-  double& double_at(std::size_t k) const { return pd_[k]; }
-  std::string& str_at(std::size_t k) const { return ps_[k]; }
+  int& int_at(std::size_t k) const { return p_.pi[k]; }
+  float& float_at(std::size_t k) const { return p_.pf[k]; }
+  double& double_at(std::size_t k) const { return p_.pd[k]; }
+  std::string& str_at(std::size_t k) const { return p_.ps[k]; }
 
  private:
-  Kind kind_ = Kind::I32;
+  ItemPointers<true> p_;
   std::size_t count_;
-  int* pi_ = nullptr;
-  float* pf_ = nullptr;
-  double* pd_ = nullptr;
-  std::string* ps_ = nullptr;
 };
 
 // A slice of an array as one item: slice(TEMP, 1, 72) is TEMP[1] .. TEMP[72].
