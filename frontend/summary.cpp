@@ -71,7 +71,8 @@ void regional_rows(const RunSettings& rs, const ScenarioResult& s, std::ostream&
   std::snprintf(name, sizeof name, "  %-10s", s.label.c_str());
   out << name << "GHG and aerosol " << cell(labelled_value(f, "GHG AND AEROSOL  : AREA AVERAGE"), "%8.3f")
       << " " << unit << "   GHG only " << cell(labelled_value(f, "GHG ONLY         : AREA AVERAGE"), "%8.3f")
-      << "   aerosol only " << cell(labelled_value(f, "AEROSOL ONLY     : AREA AVERAGE"), "%8.3f") << "\n";
+      << " " << unit << "   aerosol only "
+      << cell(labelled_value(f, "AEROSOL ONLY     : AREA AVERAGE"), "%8.3f") << " " << unit << "\n";
   out << "            inter-model S.D. "
       << cell(labelled_value(f, "INTER-MOD S.D.   : AREA AVERAGE"), "%8.3f") << " " << unit
       << " per degC   probability of increase "
