@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "engines/common/catalogue.h"
 #include "frontend/orvtar_items.h"
 #include "records/record_io.h"
 
@@ -16,8 +17,6 @@ namespace {
 constexpr const char* kBundled[][2] = {
     {"RCP2.6", "RCP26"}, {"RCP4.5", "RCP45"}, {"RCP6.0", "RCP60"}, {"RCP8.5", "RCP85"}};
 
-constexpr const char* kSeasons[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP",
-                                    "OCT", "NOV", "DEC", "DJF", "MAM", "JJA", "SON", "ANN"};
 
 std::string upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -149,7 +148,7 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
     std::string v = upper(s.value);
     e.ISEAS = 0;
     for (int i = 0; i < 17; ++i)
-      if (v == kSeasons[i]) e.ISEAS = i + 1;
+      if (v == eng::SEASNAME[i + 1]) e.ISEAS = i + 1;
     if (e.ISEAS == 0) bad(f, s, "a month JAN to DEC, a season DJF, MAM, JJA, SON, or ANN");
   } else if (k == "MODELS") {
     e.IMOD.clear();

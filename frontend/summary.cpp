@@ -6,6 +6,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "engines/common/catalogue.h"
+
 namespace fe {
 
 std::optional<std::vector<double>> display_row(const std::string& path, int year) {
@@ -84,14 +86,12 @@ void regional_rows(const RunSettings& rs, const ScenarioResult& s, std::ostream&
 void print_summary(const RunSettings& rs, const ScenarioResult& ref, const ScenarioResult& pol,
                    bool synthetic, std::ostream& out) {
   const EngineSettings& e = rs.engines;
-  static const char* kSeason[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP",
-                                  "OCT", "NOV", "DEC", "DJF", "MAM", "JJA", "SON", "ANN"};
   out << "\nGlobal-mean change from " << rs.IREFYR << " to " << e.IYEAR << ":\n"
       << "                                  LOW     MID    HIGH    USER\n";
   global_rows(rs, ref, out);
   global_rows(rs, pol, out);
   out << "\nRegional change in " << e.IYEAR << ", " << (e.IVAR == 1 ? "temperature" : "precipitation")
-      << " " << kSeason[e.ISEAS - 1] << ", area " << e.area_label << ", "
+      << " " << eng::SEASNAME[e.ISEAS] << ", area " << e.area_label << ", "
       << (e.IPSET == 1 ? "DEFAULT (MID)" : "USER") << " parameter set, " << e.IMOD.size()
       << " models (area averages):\n";
   regional_rows(rs, ref, out);

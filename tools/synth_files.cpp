@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engines/common/catalogue.h"
+#include "engines/common/config_writer.h"
 #include "records/record_io.h"
 
 namespace synth {
@@ -116,30 +117,27 @@ void write_weights_file(const std::string& path, int ipset, int iscen) {
 }
 
 void write_demo_configs(const std::string& dir, int ivar, int iseas) {
-  rec::Unit extra(dir + "/EXTRA.CFG", rec::Status::Unknown);
-  extra.write("(A)", {"EXTRA.CFG of the synthetic demo run (tesseragen)"});
-  extra.write("(1X,F10.2,3X,A)", {ivar == 1 ? 1.0 : 2.0, "THRESH"});
-  extra.write("(1X,A3,10X,A)", {"NEW", "OBSSET"});
-  extra.write("(1X,I10,3X,A)", {0, "IBOTH"});
-
-  rec::Unit shell(dir + "/SHELL.CFG", rec::Status::Unknown);
-  shell.write("(A)", {"SHELL.CFG of the synthetic demo run (tesseragen): whole globe, 17 models"});
-  shell.write("(1X,F10.2,3X,A)", {-90.0, "XLAT1"});
-  shell.write("(1X,F10.2,3X,A)", {90.0, "XLAT2"});
-  shell.write("(1X,F10.2,3X,A)", {-180.0, "XLON1"});
-  shell.write("(1X,F10.2,3X,A)", {180.0, "XLON2"});
-  shell.write("(1X,I10,3X,A)", {0, "IMASK"});
-  shell.write("(7X,A1,6X,A)", {"L", "MASKID"});
-  shell.write("(1X,I10,3X,A)", {ivar, "IVAR"});
-  shell.write("(1X,I10,3X,A)", {iseas, "ISEAS"});
-  shell.write("(1X,I10,3X,A)", {1, "ISCALE"});
-  shell.write("(1X,I10,3X,A)", {1, "IPSET"});
-  shell.write("(1X,I10,3X,A)", {1, "ISCEN"});
-  shell.write("(1X,I10,3X,A)", {1, "ISULF"});
-  shell.write("(1X,I10,3X,A)", {2050, "IYEAR"});
-  shell.write("(1X,I10,3X,A)", {eng::NCATALOGUE, "NMODS"});
-  shell.write("(1X,I10,3X,A)", {1, "IDEF"});
-  for (int m = 1; m <= eng::NCATALOGUE; ++m) shell.write("(1X,I10,3X,A)", {m, "IMOD"});
+  eng::EngineConfig c;
+  c.THRESH = ivar == 1 ? 1.0 : 2.0;
+  c.OBSSET = "NEW";
+  c.XLAT1 = -90.0;
+  c.XLAT2 = 90.0;
+  c.XLON1 = -180.0;
+  c.XLON2 = 180.0;
+  c.MASKID = "L";
+  c.IVAR = ivar;
+  c.ISEAS = iseas;
+  c.ISCALE = 1;
+  c.IPSET = 1;
+  c.ISCEN = 1;
+  c.ISULF = 1;
+  c.IYEAR = 2050;
+  c.NMODS = eng::NCATALOGUE;
+  c.IDEF = 1;
+  for (int m = 1; m <= eng::NCATALOGUE; ++m) c.IMOD[m] = m;
+  eng::write_extra_cfg(dir + "/EXTRA.CFG", c, "EXTRA.CFG of the synthetic demo run (tesseragen)");
+  eng::write_shell_cfg(dir + "/SHELL.CFG", c,
+                       "SHELL.CFG of the synthetic demo run (tesseragen): whole globe, 17 models");
 }
 
 void write_readme(const std::string& path, const std::vector<std::string>& lines) {
