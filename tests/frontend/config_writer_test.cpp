@@ -2,10 +2,13 @@
 // readers: every value must land in the item the settings named.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "engines/common/config.h"
 #include "frontend/config_writer.h"
+#include "frontend/orvtar_items.h"
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "orvtar/control/config.h"
@@ -47,6 +50,25 @@ TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
   EXPECT_EQ(s->LAGN2O, 2);
   EXPECT_FLOAT_EQ(s->ES1990, 70.125f);
   EXPECT_FLOAT_EQ(s->WTHC, 2.0f);
+}
+
+// The front end's defaults and the bundled default files must not drift
+// apart: every record's value columns hold the same number.
+TEST_F(InTempDir, DefaultsEqualTheBundledConfiguration) {
+  fe::RunSettings rs = fe::validate_settings(fe::parse_settings("", "empty.ini"), PROJECT_DATA_DIR);
+  fe::write_orvtar_configs(rs, ".");
+  for (std::string_view file : fe::orvtar_files()) {
+    std::ifstream ours{std::string(file)};
+    std::ifstream bundled(std::string(PROJECT_DATA_DIR) + "/defaults/" + std::string(file));
+    std::string a, b;
+    int record = 0;
+    while (std::getline(bundled, b)) {
+      ++record;
+      ASSERT_TRUE(std::getline(ours, a)) << file << " record " << record;
+      EXPECT_DOUBLE_EQ(std::stod(a.substr(0, 10)), std::stod(b.substr(0, 10))) << file << " record " << record;
+    }
+    EXPECT_FALSE(std::getline(ours, a)) << file << " has more records than the bundled one";
+  }
 }
 
 TEST_F(InTempDir, EngineFilesReadBackThroughTheEngineReader) {
