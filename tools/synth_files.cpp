@@ -119,12 +119,12 @@ void write_weights_file(const std::string& path, int ipset, int iscen) {
 void write_demo_configs(const std::string& dir, int ivar, int iseas) {
   eng::EngineConfig c;
   c.THRESH = ivar == 1 ? 1.0 : 2.0;
-  c.OBSSET = "NEW";
+  c.OBSSET = std::string("NEW");
   c.XLAT1 = -90.0;
   c.XLAT2 = 90.0;
   c.XLON1 = -180.0;
   c.XLON2 = 180.0;
-  c.MASKID = "L";
+  c.MASKID = std::string("L");
   c.IVAR = ivar;
   c.ISEAS = iseas;
   c.ISCALE = 1;
