@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Installs what the build needs, from Debian's packages, when it is missing.
+# Installs what the build, the tests and the optional features need, from
+# Debian's packages, when it is missing:
+#   compilers and test frameworks   g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
+#   netCDF input and output         libnetcdf-dev, netcdf-bin (ncdump, nccopy), cdo and
+#                                   python3-xarray (the tests open our files with them)
+#   units                           libudunits2-dev
+#   figures                         gnuplot-nox (pngcairo and svg terminals)
+#   the report page's browser test  chromium
+#   sweeps over MPI                 libopenmpi-dev openmpi-bin
+#   fuzz targets                    clang libclang-rt-14-dev (libFuzzer)
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
+          libnetcdf-dev netcdf-bin cdo python3-xarray python3-netcdf4
+          libudunits2-dev gnuplot-nox chromium
+          libopenmpi-dev openmpi-bin
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -10,5 +23,5 @@ if ((${#missing[@]})); then
   SUDO=""
   [[ $(id -u) -ne 0 ]] && SUDO=sudo
   $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
 fi
