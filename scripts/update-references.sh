@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 
 declare -A tests=(
   [orvtar]=orvtar_control_reference_runs_test
+  [crossmod]=engines_crossmod_reference_runs_test
+  [varistat]=engines_varistat_reference_runs_test
 )
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=("${!tests[@]}")

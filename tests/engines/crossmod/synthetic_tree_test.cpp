@@ -9,27 +9,23 @@
 #include <gtest/gtest.h>
 
 #include "engines/crossmod/run_support.h"
+#include "support/synthetic_tree.h"
 
 namespace {
 
 using namespace xmtest;
 
-// The tree is made once for the whole program: both variables, annual and DJF.
+// The tree is made once for the whole program: both variables, annual and
+// DJF. Without tesseragen every test fails.
 class SyntheticTree : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     root_ = fs::temp_directory_path() / ("crossmod_synthetic_tree_" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    const std::string gen = std::string(BIN_DIR) + "/tesseragen";
-    if (!fs::exists(gen)) return;
-    const std::string cmd = "'" + gen + "' --quiet --seed 7 --seasons ANN,DJF '" + root_.string() + "'";
-    ready_ = std::system(cmd.c_str()) == 0;
+    tree_ = testsupport::make_synthetic_tree(root_, "--seed 7 --seasons ANN,DJF");
   }
   static void TearDownTestSuite() { fs::remove_all(root_); }
 
-  void SetUp() override {
-    if (!ready_) GTEST_SKIP() << "tesseragen not built or failed";
-  }
+  void SetUp() override { ASSERT_TRUE(tree_); }
 
   // Copies the weights files and masks into the working directory, writes
   // the configuration and runs the engine on the tree.
@@ -48,7 +44,7 @@ class SyntheticTree : public ::testing::Test {
   }
 
   static inline fs::path root_;
-  static inline bool ready_ = false;
+  static inline ::testing::AssertionResult tree_ = ::testing::AssertionFailure();
 };
 
 const char* const IMOUT_TABLE_FILES[] = {

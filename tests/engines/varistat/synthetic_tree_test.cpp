@@ -1,12 +1,12 @@
 // Whole runs on the synthetic data tree of tesseragen: the largest
 // configuration (17 models, both definitions) and a masked precipitation run
 // under definition 2, checked for the shape of every file.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/synthetic_tree.h"
 #include "tests/engines/varistat/tiny_tree.h"
 
 namespace {
@@ -15,12 +15,10 @@ using namespace vstest;
 
 class SyntheticTree : public ::testing::Test {
  protected:
+  // Without tesseragen every test fails.
   void SetUp() override {
-    const std::string gen = std::string(BIN_DIR) + "/tesseragen";
-    if (!fs::exists(gen)) GTEST_SKIP() << "tesseragen not built";
-    const std::string cmd = "'" + gen + "' --quiet --seasons ANN,JJA --workdir '" +
-                            scratch.work().string() + "' '" + scratch.data().string() + "'";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    ASSERT_TRUE(testsupport::make_synthetic_tree(
+        scratch.data(), "--seasons ANN,JJA --workdir '" + scratch.work().string() + "'"));
   }
   Scratch scratch;
 };
