@@ -66,10 +66,11 @@ struct EngineConfig {
 // path (KRUN = 2); SHELL.CFG is then not read further.
 bool read_crossmod_config(EngineConfig& c);
 
-// varistat start-up (steps 3-7 of its run): reads SHELL.CFG records 1-16 from
-// the open unit, applies the mode-2 case codes, handles NMODS = 0 (model 1
-// as the only model, NOMODS = 1), reads the model list, closes the unit, sets
-// ISULF = 0 and derives the case list and counts. EXTRA.CFG is not read.
+// varistat start-up (steps 3-7 of its run, docs/design/variability.md):
+// reads SHELL.CFG records 1-16 from the open unit, applies the mode-2 case
+// codes, handles NMODS = 0 (model 1 as the only model, NOMODS = 1), reads
+// the model list, closes the unit, sets ISULF = 0 and derives the case list
+// and counts. EXTRA.CFG is not read.
 // Out-of-range settings are rejected as above.
 void read_varistat_config(rec::Unit& shell, EngineConfig& c);
 

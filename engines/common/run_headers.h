@@ -1,4 +1,5 @@
-// Run-header records common to the reports of both engines.
+// Run-header records common to the reports of both engines. The labels
+// (H-lin, H-exp, H-def, H-run, H-mod) are those of docs/design/pattern-scaling.md.
 #pragma once
 
 #include "engines/common/config.h"

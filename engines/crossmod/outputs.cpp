@@ -57,18 +57,19 @@ void write_variable_header(rec::Unit& out, const eng::EngineConfig& c) {
 
 namespace {
 
-// H-dtg with the given warming (DTGHG, or GHGWT where the file reports the
-// scaled GHG change of the area averages).
+// H-dtg (docs/design/pattern-scaling.md) with the given warming (DTGHG, or
+// GHGWT where the file reports the scaled GHG change of the area averages).
 void write_dt_ghg_header(rec::Unit& out, double DT) {
   out.write("(1X,'*** GLOBAL-MEAN Delta-T USED FOR GHG SCALING =',F7.3,' degC')", {DT});
 }
 
-// H-dtt.
+// H-dtt (docs/design/pattern-scaling.md).
 void write_dt_total_header(rec::Unit& out, double GLOBWT) {
   out.write("(1X,'*** TOTAL GLOBAL-MEAN Delta-T =',F7.3,' degC')", {GLOBWT});
 }
 
-// H-lin/H-exp, H-def, H-run, H-dtg (DTGHG), H-mod: the files of scaled changes.
+// H-lin/H-exp, H-def, H-run, H-dtg (DTGHG), H-mod: the files of scaled changes
+// (labels of docs/design/pattern-scaling.md).
 void write_scaled_header(rec::Unit& out, const XmState& s) {
   eng::write_scaling_header(out, s.cfg);
   eng::write_definition_header(out, s.cfg);

@@ -46,7 +46,7 @@ void create_outputs(XmOutputs& out);
 // with its one message; the other files stay empty.
 void write_crash_file();
 
-// H-var: the model count, variable and season.
+// H-var (docs/design/pattern-scaling.md): the model count, variable and season.
 void write_variable_header(rec::Unit& out, const eng::EngineConfig& c);
 
 // The run headers, file by file in the order of creation; each file gets its

@@ -24,7 +24,7 @@ void create_outputs(VsOutputs& out) {
 
 namespace {
 
-// H1 to H5.
+// H1 to H5 (docs/design/variability.md).
 void write_full_header(rec::Unit& f, const VsState& s) {
   eng::write_scaling_header(f, s.cfg);
   eng::write_definition_header(f, s.cfg);
@@ -33,7 +33,7 @@ void write_full_header(rec::Unit& f, const VsState& s) {
   eng::write_models_header(f, s.cfg);
 }
 
-// H1, H2 and H5.
+// H1, H2 and H5 (docs/design/variability.md).
 void write_short_header(rec::Unit& f, const VsState& s) {
   eng::write_scaling_header(f, s.cfg);
   eng::write_definition_header(f, s.cfg);

@@ -26,10 +26,10 @@ struct VsOutputs {
 // order above (each replaces an older file of its name).
 void create_outputs(VsOutputs& out);
 
-// The run headers, file by file in the order of creation: H1 (scaling line),
-// H2 (definition mode and cases), H3 (parameter set, scenario, year), H4
-// (the warming DTGHG) and H5 (model labels), each file getting its own
-// subset; the TESSERA dumps get none.
+// The run headers (docs/design/variability.md), file by file in the order of
+// creation: H1 (scaling line), H2 (definition mode and cases), H3 (parameter
+// set, scenario, year), H4 (the warming DTGHG) and H5 (model labels), each
+// file getting its own subset; the TESSERA dumps get none.
 void write_run_headers(VsOutputs& out, const VsState& s);
 
 }  // namespace vs

@@ -29,9 +29,9 @@ void requireRunnable(const OrvState& s) {
   }
 }
 
-// Step 1 of a sub-step. Repeated additions of DT drift away from whole
-// years; a time within 0.01 of a whole year is snapped to it (after IY has
-// been taken from the unsnapped value).
+// Step 1 of a sub-step (docs/design/ocean-climate.md). Repeated additions
+// of DT drift away from whole years; a time within 0.01 of a whole year is
+// snapped to it (after IY has been taken from the unsnapped value).
 void advanceTime(OrvState& s) {
   s.IYPREV = s.IY;
   s.TIME = s.TIME + s.DT;
@@ -86,8 +86,9 @@ float interpolate(float a, float b, float FRAC) {
   return a + FRAC * 2.0f * (c - a);
 }
 
-// Steps 3 to 6: the box forcings of the sub-step around TMID, and the
-// start-of-year global forcing and equilibrium warming of year JC.
+// Steps 3 to 6 of a sub-step (docs/design/ocean-climate.md): the box
+// forcings of the sub-step around TMID, and the start-of-year global
+// forcing and equilibrium warming of year JC.
 int subStepForcing(OrvState& s) {
   const float TMID = s.TIME - s.DT / 2.0f;
   const int JC = static_cast<int>(TMID + 1.49f);
@@ -114,8 +115,9 @@ int subStepForcing(OrvState& s) {
   return JC;
 }
 
-// Steps 8 and 9: surface boxes from the new mixed layers (land boxes are
-// in instant balance) and the inter-hemispheric fluxes of the next sub-step.
+// Steps 8 and 9 of a sub-step (docs/design/ocean-climate.md): surface
+// boxes from the new mixed layers (land boxes are in instant balance) and
+// the inter-hemispheric fluxes of the next sub-step.
 void surfaceTemperatures(OrvState& s) {
   s.TNO = s.TO[1][1] * s.TOFAC;
   s.TSO = s.TO[2][1] * s.TOFAC;

@@ -333,7 +333,8 @@ TEST(CrossmodRun, DefinitionTwoCodesAndFiles) {
   EXPECT_EQ(log[base + 1], " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC03TR96.3TQ");
   EXPECT_EQ(log[base + 2], " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC01TR98.3TQ");
   EXPECT_EQ(log[base + 3], "");
-  // No drift outside definition mode 3: only the header lines H-var, H-def, H-mod.
+  // No drift outside definition mode 3: only the header lines H-var, H-def, H-mod
+  // (docs/design/pattern-scaling.md).
   EXPECT_EQ(read_lines("IMOUT/DRIFT.OUT").size(), 6u);
 }
 

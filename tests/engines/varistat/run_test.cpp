@@ -103,7 +103,8 @@ TEST_F(VaristatRun, WritesEveryFileInItsLayout) {
     expect_dump_shape(read_lines(std::string("TESSERA/") + name + ".OUT"));
   }
 
-  // SDFIELDS: H1-H5, the six tables in report order, the field correlations.
+  // SDFIELDS: H1-H5 (docs/design/variability.md), the six tables in report
+  // order, the field correlations.
   const auto fields = read_lines("SDOUT/SDFIELDS.OUT");
   ASSERT_EQ(fields.size(), 8u + 6 * 40 + 14 + 12);
   const char* titles[] = {DELMEAN_TITLE, BASESD_TITLE, DELSD_TITLE,
