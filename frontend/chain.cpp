@@ -9,6 +9,7 @@
 
 #include "frontend/config_writer.h"
 #include "frontend/process.h"
+#include "frontend/scenario_notes.h"
 #include "frontend/summary.h"
 #include "records/record_io.h"
 
@@ -75,7 +76,7 @@ class Steps {
 
 void prepare_orvtar(const RunSettings& rs, const Scenario& s, const ChainOptions& opt, const std::string& dir) {
   make_dir(dir);
-  write_orvtar_configs(rs, dir);
+  write_orvtar_configs(rs, s, dir);
   copy(opt.data_dir + "/co2hist.IN", dir + "/co2hist.IN");
   copy(s.emk, dir + "/GAS.EMK");
   copy(s.qhalos, dir + "/QHALOS.IN");
@@ -145,7 +146,9 @@ void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const std:
     << "engines-reference/  crossmod (IMOUT/, TESSERA/) and varistat (SDOUT/, TESSERA/) with the reference warming\n"
     << "engines-policy/     the same with the policy warming\n"
     << "settings.ini        the settings of this run\n\n"
-    << "Model data tree: " << root << "\n";
+    << es1990_lines(rs.reference, rs.policy);
+  if (std::string mixed = mixed_history_note(rs.reference, rs.policy); !mixed.empty()) r << "NOTE: " << mixed << "\n";
+  r << "\nModel data tree: " << root << "\n";
   if (synthetic)
     r << "The regional results come from SYNTHETIC model patterns, not from climate-model output.\n";
 }

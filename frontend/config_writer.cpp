@@ -6,12 +6,12 @@
 
 namespace fe {
 
-void write_orvtar_configs(const RunSettings& rs, const std::string& dir) {
+void write_orvtar_configs(const RunSettings& rs, const Scenario& s, const std::string& dir) {
   for (std::string_view file : orvtar_files()) {
     rec::Unit u(dir + "/" + std::string(file), rec::Status::Unknown);
     for (const Item& it : orvtar_items()) {
       if (it.file != file) continue;
-      const std::string& value = rs.orvtar.at(std::string(it.name));
+      const std::string& value = it.name == "ES1990" ? s.es1990 : rs.orvtar.at(std::string(it.name));
       u.write("(A10,1X,A,2X,A)", {value, it.name, it.meaning});
     }
   }

@@ -14,10 +14,6 @@ namespace fs = std::filesystem;
 namespace fe {
 namespace {
 
-constexpr const char* kBundled[][2] = {
-    {"RCP2.6", "RCP26"}, {"RCP4.5", "RCP45"}, {"RCP6.0", "RCP60"}, {"RCP8.5", "RCP85"}};
-
-
 std::string upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
@@ -94,33 +90,46 @@ std::string existing_file(const SettingsFile& f, const Setting& s) {
   return p;
 }
 
-Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
-                  const std::string& fallback, const std::string& data_dir) {
-  std::string name = s ? s->value : fallback;
+// The scenario named or given by path in `s` (`fallback` when unset), its
+// halocarbon forcing and its 1990 SO2 emission: a bundled profile carries
+// its own; one given by path takes `es1990`, else [orvxtra] ES1990.
+Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos, const Setting* es1990,
+                  const std::string& fallback, const std::string& orvxtra_es1990, const std::string& data_dir) {
   Scenario out;
-  for (auto& b : kBundled) {
-    if (upper(name) == b[0] || upper(name) == b[1]) {
-      out.label = b[0];
-      out.emk = data_dir + "/GAS-" + b[1] + ".EMK";
-      out.qhalos = data_dir + "/QHALOS-" + b[1] + ".IN";
-    }
-  }
-  if (out.label.empty()) {
+  out.bundled = find_bundled(s ? s->value : fallback);
+  if (!out.bundled) {
     out.emk = resolve(f, s->value);
     if (!fs::is_regular_file(out.emk))
-      bad(f, *s, "RCP2.6, RCP4.5, RCP6.0, RCP8.5 or the path of an emissions profile (no file " +
-                     out.emk + ")");
+      bad(f, *s, bundled_names() + ", or the path of an emissions profile (no file " + out.emk + ")");
+    std::error_code ec;  // a bundled file given by its path is that scenario
+    for (const BundledScenario& b : bundled_scenarios())
+      if (fs::equivalent(out.emk, emissions_file(b, data_dir), ec)) out.bundled = &b;
+  }
+  if (out.bundled) {
+    out.label = out.bundled->name;
+    out.emk = emissions_file(*out.bundled, data_dir);
+    out.qhalos = halocarbon_file(*out.bundled, data_dir);
+    out.es1990 = out.bundled->es1990;
+    out.es1990_source = "bundled profile";
+    if (es1990)
+      fail_line(f.name, es1990->line,
+                "[scenarios] " + es1990->key + " is for an emissions profile given by path: " + out.label +
+                    " carries its own 1990 SO2 emission, " + out.es1990 + " TgS/yr");
+  } else {
     out.label = fs::path(out.emk).filename().string();
     out.qhalos = data_dir + "/QHALOS-RCP45.IN";
+    out.es1990 = orvxtra_es1990;
+    out.es1990_source = "[orvxtra] ES1990";
+    if (es1990) {
+      for (const Item& it : orvtar_items())
+        if (it.name == "ES1990") check_item(f, *es1990, it);
+      out.es1990 = es1990->value;
+      out.es1990_source = "[scenarios] " + es1990->key;
+    }
   }
   if (halos) {
-    bool bundled = false;
-    for (auto& b : kBundled)
-      if (upper(halos->value) == b[0] || upper(halos->value) == b[1]) {
-        out.qhalos = data_dir + "/QHALOS-" + b[1] + ".IN";
-        bundled = true;
-      }
-    if (!bundled) out.qhalos = existing_file(f, *halos);
+    if (const BundledScenario* b = find_bundled(halos->value)) out.qhalos = halocarbon_file(*b, data_dir);
+    else out.qhalos = existing_file(f, *halos);
   }
   return out;
 }
@@ -244,6 +253,8 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
   const Setting* pol = nullptr;
   const Setting* ref_halos = nullptr;
   const Setting* pol_halos = nullptr;
+  const Setting* ref_es1990 = nullptr;
+  const Setting* pol_es1990 = nullptr;
   for (const Setting& s : f.entries) {
     std::string key = upper(s.key);
     if (s.section == "scenarios") {
@@ -251,7 +262,9 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
       else if (key == "POLICY") pol = &s;
       else if (key == "REFERENCE_HALOCARBONS") ref_halos = &s;
       else if (key == "POLICY_HALOCARBONS") pol_halos = &s;
-      else bad(f, s, "reference, policy, reference_halocarbons or policy_halocarbons");
+      else if (key == "REFERENCE_ES1990") ref_es1990 = &s;
+      else if (key == "POLICY_ES1990") pol_es1990 = &s;
+      else bad(f, s, "reference, policy, reference_halocarbons, policy_halocarbons, reference_es1990 or policy_es1990");
     } else if (s.section == "inputs") {
       if (key == "CO2_FILE") rs.co2_file = s.value.empty() ? "" : existing_file(f, s);
       else if (key == "EXTRA_FORCING_FILE") rs.extra_forcing_file = s.value.empty() ? "" : existing_file(f, s);
@@ -275,8 +288,8 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
       rs.orvtar[std::string(found->name)] = s.value;
     }
   }
-  rs.reference = scenario(f, ref, ref_halos, "RCP4.5", data_dir);
-  rs.policy = scenario(f, pol, pol_halos, "RCP2.6", data_dir);
+  rs.reference = scenario(f, ref, ref_halos, ref_es1990, "RCP4.5", rs.orvtar.at("ES1990"), data_dir);
+  rs.policy = scenario(f, pol, pol_halos, pol_es1990, "RCP2.6", rs.orvtar.at("ES1990"), data_dir);
 
   rs.IYEND = std::stoi(rs.orvtar["IYEND"]);
   rs.IREFYR = std::stoi(rs.orvtar["IREFYR"]);
@@ -311,10 +324,15 @@ std::string default_settings_text() {
         "# configuration and the regional pattern engines. `scenario run` reads this file;\n"
         "# anything left out takes the default shown. Paths are relative to this file.\n\n"
         "[scenarios]\n"
-        "reference = RCP4.5   # reference emissions: RCP2.6, RCP4.5, RCP6.0, RCP8.5 or a GAS.EMK-layout file\n"
+        "# Bundled scenarios (any case, punctuation optional: ssp245 = SSP2-4.5), each with its\n"
+        "# own 1990 global SO2 emission ES1990:\n";
+  for (const std::string& line : bundled_family_lines()) os << "#   " << line << "\n";
+  os << "reference = RCP4.5   # reference emissions: a bundled scenario or a GAS.EMK-layout file\n"
         "policy = RCP2.6      # policy emissions, chosen the same way\n"
-        "# reference_halocarbons = RCP4.5   # halocarbon forcing (QHALOS layout): an RCP name or a file;\n"
-        "# policy_halocarbons = RCP2.6      # default: the scenario's own, RCP4.5 for a profile given by path\n\n"
+        "# reference_halocarbons = RCP4.5   # halocarbon forcing (QHALOS layout): a bundled scenario's or a file;\n"
+        "# policy_halocarbons = RCP2.6      # default: the scenario's own, RCP4.5 for a profile given by path\n"
+        "# reference_es1990 = 63.968        # 1990 global SO2 emission (TgS/yr) of a profile given by path;\n"
+        "# policy_es1990 = 63.968           # default: [orvxtra] ES1990 (bundled scenarios carry their own)\n\n"
         "[inputs]\n"
         "# co2_file =            # CO2 concentrations (co2input.dat layout), needed when ICO2CONC >= 1\n"
         "# extra_forcing_file =  # extra forcing (qextra.in layout), needed when IQEXTRA >= 1\n\n"

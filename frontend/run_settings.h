@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/bundled_scenarios.h"
 #include "frontend/settings_file.h"
 
 namespace fe {
@@ -15,6 +16,9 @@ struct Scenario {
   std::string label;   // "RCP4.5", or the file name for a profile given by path
   std::string emk;     // emissions profile (GAS.EMK layout)
   std::string qhalos;  // halocarbon forcing (QHALOS.IN layout)
+  const BundledScenario* bundled = nullptr;  // nullptr for a profile given by path
+  std::string es1990;         // 1990 global SO2 emission written as ES1990, TgS/yr
+  std::string es1990_source;  // where es1990 comes from: "bundled profile" or the setting
 };
 
 struct EngineSettings {

@@ -2,6 +2,7 @@
 // readers: every value must land in the item the settings named.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -22,15 +23,18 @@ class InTempDir : public ::testing::Test {
 };
 
 TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
+  // A profile given by path takes [orvxtra] ES1990 (bundled ones carry their own).
+  std::filesystem::copy_file(std::string(PROJECT_DATA_DIR) + "/GAS-RCP45.EMK", "MINE.EMK");
   fe::RunSettings rs = fe::validate_settings(
-      fe::parse_settings("[orvuser]\nLEVCO2 = 3\nDT2XUSER = 2.75\nIYEND = 2300\n"
+      fe::parse_settings("[scenarios]\nreference = MINE.EMK\n"
+                         "[orvuser]\nLEVCO2 = 3\nDT2XUSER = 2.75\nIYEND = 2300\n"
                          "[orvgas]\nTAUN2O = 114.5\nLEVCH4 = 1\nITAUFB = 0\n"
                          "[orvmod]\nHM = 60\nXKNS = 0.8\n"
                          "[orvrun]\nIDISSTEP = 10\nIWSCALE = 3\n"
                          "[orvxtra]\nDT = 0.25\nLAGN2O = 2\nES1990 = 70.125\n",
                          "s.ini"),
       PROJECT_DATA_DIR);
-  fe::write_orvtar_configs(rs, ".");
+  fe::write_orvtar_configs(rs, rs.reference, ".");
   auto s = std::make_unique<orv::OrvState>();
   rec::Unit report("ORV.OUT", rec::Status::Unknown);
   orv::read_config_files(*s, report);
@@ -56,7 +60,7 @@ TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
 // apart: every record's value columns hold the same number.
 TEST_F(InTempDir, DefaultsEqualTheBundledConfiguration) {
   fe::RunSettings rs = fe::validate_settings(fe::parse_settings("", "empty.ini"), PROJECT_DATA_DIR);
-  fe::write_orvtar_configs(rs, ".");
+  fe::write_orvtar_configs(rs, rs.reference, ".");
   for (std::string_view file : fe::orvtar_files()) {
     std::ifstream ours{std::string(file)};
     std::ifstream bundled(std::string(PROJECT_DATA_DIR) + "/defaults/" + std::string(file));
@@ -69,6 +73,37 @@ TEST_F(InTempDir, DefaultsEqualTheBundledConfiguration) {
     }
     EXPECT_FALSE(std::getline(ours, a)) << file << " has more records than the bundled one";
   }
+}
+
+// ES1990 belongs to the emissions profile: the RCPs' history has 63.968
+// TgS/yr of SO2 in 1990, the SSPs' (CMIP6) 67.0565.
+float es1990_written(const fe::RunSettings& rs, const fe::Scenario& scenario, const std::string& dir) {
+  std::filesystem::create_directories(dir);
+  fe::write_orvtar_configs(rs, scenario, dir);
+  testsupport::WorkingDir cwd(dir);
+  auto s = std::make_unique<orv::OrvState>();
+  rec::Unit report("ORV.OUT", rec::Status::Unknown);
+  orv::read_config_files(*s, report);
+  return s->ES1990;
+}
+
+TEST_F(InTempDir, EachScenarioRunGetsItsOwnES1990) {
+  fe::RunSettings mixed = fe::validate_settings(
+      fe::parse_settings("[scenarios]\nreference = RCP4.5\npolicy = ssp126\n[orvxtra]\nES1990 = 50\n", "s.ini"),
+      PROJECT_DATA_DIR);
+  EXPECT_FLOAT_EQ(es1990_written(mixed, mixed.reference, "ref"), 63.968f);
+  EXPECT_FLOAT_EQ(es1990_written(mixed, mixed.policy, "pol"), 67.0565f);
+  EXPECT_EQ(testsupport::read_lines("pol/ORVXTRA.CFG").at(26).substr(0, 18), "   67.0565 ES1990 ");
+
+  // Profiles given by path: their own setting, else [orvxtra] ES1990.
+  std::filesystem::copy_file(std::string(PROJECT_DATA_DIR) + "/GAS-SSP245.EMK", "MINE.EMK");
+  fe::RunSettings paths = fe::validate_settings(
+      fe::parse_settings("[scenarios]\nreference = MINE.EMK\npolicy = MINE.EMK\npolicy_es1990 = 70.25\n"
+                         "[orvxtra]\nES1990 = 61.5\n",
+                         "s.ini"),
+      PROJECT_DATA_DIR);
+  EXPECT_FLOAT_EQ(es1990_written(paths, paths.reference, "ref2"), 61.5f);
+  EXPECT_FLOAT_EQ(es1990_written(paths, paths.policy, "pol2"), 70.25f);
 }
 
 TEST_F(InTempDir, EngineFilesReadBackThroughTheEngineReader) {

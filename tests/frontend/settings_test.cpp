@@ -2,8 +2,11 @@
 // is wrong, and the translation of readable names into program values.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "frontend/bundled_scenarios.h"
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "records/record_io.h"
@@ -58,6 +61,73 @@ TEST(Settings, ErrorsNameTheFileTheLineAndTheAcceptedValues) {
   EXPECT_NE(error_of("LEVCO2 = 2\n").find("line 1: \"LEVCO2\" comes before any [section]"),
             std::string::npos);
   EXPECT_NE(error_of("[orvuser]\nLEVCO2 2\n").find("line 2: expected \"key = value\""), std::string::npos);
+}
+
+fe::RunSettings with_scenarios(const std::string& scenarios) {
+  return fe::validate_settings(fe::parse_settings("[scenarios]\n" + scenarios, "my.ini"), PROJECT_DATA_DIR);
+}
+
+// Every bundled scenario by its name and the spellings users type: any
+// case, with or without punctuation; its own halocarbon forcing by default.
+TEST(Settings, BundledScenariosResolveByNameInEverySpelling) {
+  struct Case {
+    const char* name;
+    const char* file_tag;
+    std::vector<const char*> spellings;
+  };
+  const Case cases[] = {
+      {"RCP2.6", "RCP26", {"rcp2.6", "RCP26", "rcp 2.6"}},
+      {"RCP4.5", "RCP45", {"Rcp4.5", "rcp45"}},
+      {"RCP6.0", "RCP60", {"rcp6.0", "RCP60"}},
+      {"RCP8.5", "RCP85", {"rcp8.5", "rcp85"}},
+      {"SSP1-1.9", "SSP119", {"ssp1-1.9", "ssp119", "SSP1_1.9", "SSP1-19"}},
+      {"SSP1-2.6", "SSP126", {"ssp1-2.6", "ssp126", "Ssp1-2.6"}},
+      {"SSP2-4.5", "SSP245", {"ssp2-4.5", "ssp245", "SSP 2-4.5"}},
+      {"SSP3-7.0", "SSP370", {"ssp3-7.0", "ssp370"}},
+      {"SSP4-3.4", "SSP434", {"ssp4-3.4", "ssp434"}},
+      {"SSP4-6.0", "SSP460", {"ssp4-6.0", "ssp460"}},
+      {"SSP5-3.4-over", "SSP534-OVER", {"SSP5-3.4-OVER", "ssp534-over", "ssp534over", "SSP534OVER"}},
+      {"SSP5-8.5", "SSP585", {"ssp5-8.5", "ssp585"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<const char*> all = c.spellings;
+    all.push_back(c.name);
+    for (const char* spelling : all) {
+      fe::RunSettings rs = with_scenarios(std::string("reference = ") + spelling + "\npolicy = " + spelling + "\n");
+      for (const fe::Scenario* s : {&rs.reference, &rs.policy}) {
+        EXPECT_EQ(s->label, c.name) << spelling;
+        EXPECT_EQ(s->emk, std::string(PROJECT_DATA_DIR) + "/GAS-" + c.file_tag + ".EMK") << spelling;
+        EXPECT_EQ(s->qhalos, std::string(PROJECT_DATA_DIR) + "/QHALOS-" + c.file_tag + ".IN") << spelling;
+      }
+    }
+    EXPECT_NE(fe::default_settings_text().find(c.name), std::string::npos) << "init does not list " << c.name;
+  }
+  EXPECT_EQ(fe::bundled_scenarios().size(), std::size(cases));
+
+  // Halocarbons by name, and a bundled file given by its path is that scenario.
+  fe::RunSettings rs = with_scenarios("reference = " + std::string(PROJECT_DATA_DIR) +
+                                      "/GAS-SSP370.EMK\nreference_halocarbons = ssp5-8.5\n");
+  EXPECT_EQ(rs.reference.label, "SSP3-7.0");
+  EXPECT_EQ(rs.reference.es1990, "67.0565");
+  EXPECT_EQ(rs.reference.qhalos, std::string(PROJECT_DATA_DIR) + "/QHALOS-SSP585.IN");
+
+  EXPECT_NE(error_of("[scenarios]\nreference = SSP2-4.6\n").find("SSP1-1.9, SSP1-2.6, SSP2-4.5"), std::string::npos);
+  EXPECT_NE(error_of("[scenarios]\nreference = ./ssp245\n").find("no file"), std::string::npos);
+}
+
+TEST(Settings, ES1990IsSetForProfilesGivenByPathOnly) {
+  EXPECT_EQ(error_of("[scenarios]\npolicy = SSP1-2.6\npolicy_es1990 = 60\n"),
+            "my.ini, line 3: [scenarios] policy_es1990 is for an emissions profile given by path: SSP1-2.6 "
+            "carries its own 1990 SO2 emission, 67.0565 TgS/yr");
+  std::string profile = std::string(TEST_DATA_DIR) + "/orvtar/e2e/GAS.EMK";
+  EXPECT_EQ(error_of("[scenarios]\nreference = " + profile + "\nreference_es1990 = -3\n"),
+            "my.ini, line 3: [scenarios] reference_es1990 = \"-3\": expected a number above 0");
+  fe::RunSettings rs = with_scenarios("reference = " + profile + "\nreference_es1990 = 66.5\n");
+  EXPECT_EQ(rs.reference.label, "GAS.EMK");
+  EXPECT_EQ(rs.reference.es1990, "66.5");
+  EXPECT_EQ(rs.reference.es1990_source, "[scenarios] reference_es1990");
+  EXPECT_EQ(rs.policy.es1990, "63.968");
+  EXPECT_EQ(rs.policy.es1990_source, "bundled profile");
 }
 
 TEST(Settings, EngineNamesBecomeProgramValues) {

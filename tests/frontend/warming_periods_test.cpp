@@ -1,0 +1,125 @@
+// The summary's warming over the assessment periods, from a temps.dis
+// written here: each parameter set's change grows linearly with the year
+// at its own rate, so the period means are known exactly (the mean of
+// a (y - 1990) over 2081-2100 is a x 100.5, over 1850-1900 a x -115, over
+// 1995-2014 a x 14.5). A window one year off, a period one year too long or
+// a wrong column changes the answer.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "frontend/run_settings.h"
+#include "frontend/settings_file.h"
+#include "frontend/summary.h"
+#include "frontend/warming_periods.h"
+#include "support/scratch_dir.h"
+
+namespace {
+
+// Rates of change, degC per year, of the temps.dis columns.
+constexpr double kUser = 0.018, kLow = 0.012, kMid = 0.016, kHigh = 0.022, kNoSO2 = 0.05;
+
+// temps.dis as orvtar writes it: header, "(1X,I4,5F9.3)" rows for the years
+// 1765, 1765 + step, ... up to `last`, header again.
+void write_temps(const std::filesystem::path& file, int last, int step = 1, int overflow_year = 0) {
+  const char* header = " YEAR  TEMUSER    TEMLO   TEMMID    TEMHI TEMNOSO2";
+  std::ostringstream out;
+  out << header << "\n";
+  for (int y = 1765; y <= last; y += step) {
+    double d = y - 1990;
+    char row[64];
+    if (y == overflow_year)
+      std::snprintf(row, sizeof row, " %4d*********%9.3f%9.3f%9.3f%9.3f", y, kLow * d, kMid * d, kHigh * d, kNoSO2 * d);
+    else
+      std::snprintf(row, sizeof row, " %4d%9.3f%9.3f%9.3f%9.3f%9.3f", y, kUser * d, kLow * d, kMid * d, kHigh * d,
+                    kNoSO2 * d);
+    out << row << "\n";
+  }
+  out << header << "\n";
+  testsupport::write_text(file, out.str());
+}
+
+class Periods : public ::testing::Test {
+ protected:
+  testsupport::ScratchDir dir_{"fe_periods"};
+  std::string temps() const { return (dir_.path() / "temps.dis").string(); }
+};
+
+TEST_F(Periods, MeansOverTheAssessmentPeriodsOfEachParameterSet) {
+  write_temps(temps(), 2300);
+  auto rows = fe::read_temps_dis(temps());
+  ASSERT_EQ(rows.size(), 2300u - 1765 + 1);
+  using P = fe::ParameterSet;
+  const std::pair<P, double> rates[] = {{P::Low, kLow}, {P::Mid, kMid}, {P::High, kHigh}, {P::User, kUser}};
+  for (auto [p, a] : rates) {
+    auto pre = fe::period_warming(rows, fe::kPreindustrial, fe::kLateCentury, p);
+    auto recent = fe::period_warming(rows, fe::kRecentPast, fe::kLateCentury, p);
+    ASSERT_TRUE(pre && recent);
+    EXPECT_NEAR(*pre, a * (100.5 + 115), 1e-9);
+    EXPECT_NEAR(*recent, a * (100.5 - 14.5), 1e-9);
+  }
+  EXPECT_EQ(fe::period_label(fe::kPreindustrial, fe::kLateCentury), "2081-2100 vs 1850-1900");
+  EXPECT_EQ(fe::period_gap_note(2100, 1), "");
+}
+
+TEST_F(Periods, MissingYearsGiveNothingRatherThanASubsample) {
+  using P = fe::ParameterSet;
+  // A display step of 10 years: rows 1765, 1775, ..., 2095.
+  write_temps(temps(), 2100, 10);
+  EXPECT_FALSE(fe::period_warming(fe::read_temps_dis(temps()), fe::kPreindustrial, fe::kLateCentury, P::Mid));
+  EXPECT_NE(fe::period_gap_note(2100, 10).find("IDISSTEP = 10"), std::string::npos);
+  // A run that ends before 2100 has the recent past but not 2081-2100.
+  write_temps(temps(), 2099);
+  EXPECT_FALSE(fe::period_warming(fe::read_temps_dis(temps()), fe::kRecentPast, fe::kLateCentury, P::Low));
+  EXPECT_NE(fe::period_gap_note(2099, 1).find("ends in 2099"), std::string::npos);
+  // An overflowed field in 1870: no value for that row, so no 1850-1900 mean.
+  write_temps(temps(), 2100, 1, 1870);
+  auto rows = fe::read_temps_dis(temps());
+  EXPECT_FALSE(fe::period_warming(rows, fe::kPreindustrial, fe::kLateCentury, P::User));
+  EXPECT_TRUE(fe::period_warming(rows, fe::kRecentPast, fe::kLateCentury, P::User));
+  // No file at all.
+  EXPECT_TRUE(fe::read_temps_dis((dir_.path() / "none.dis").string()).empty());
+}
+
+// The summary table shows the period rows under each scenario's warming, in
+// the columns LOW, MID, HIGH, USER; then the ES1990 of each scenario and,
+// for an RCP/SSP pair, the note that their histories differ.
+TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
+  std::filesystem::create_directories(dir_.path() / "ref");
+  write_temps(dir_.path() / "ref" / "temps.dis", 2100);
+  fe::RunSettings rs = fe::validate_settings(
+      fe::parse_settings("[scenarios]\nreference = SSP2-4.5\npolicy = rcp2.6\n", "s.ini"), PROJECT_DATA_DIR);
+  fe::ScenarioResult ref{rs.reference.label, (dir_.path() / "ref").string(), (dir_.path() / "eng").string()};
+  fe::ScenarioResult pol{rs.policy.label, (dir_.path() / "pol").string(), (dir_.path() / "eng").string()};
+  std::ostringstream out;
+  fe::print_summary(rs, ref, pol, false, out);
+  const std::string s = out.str();
+  // 0.012 x 215.5 = 2.586, 0.016 x 215.5 = 3.448, 0.022 x 215.5 = 4.741,
+  // 0.018 x 215.5 = 3.879; and x 86: 1.032, 1.376, 1.892, 1.548.
+  EXPECT_NE(s.find("  SSP2-4.5      warming (degC)                     1.32    1.76    2.42    1.98\n"
+                   "                2081-2100 vs 1850-1900 (degC)      2.59    3.45    4.74    3.88\n"
+                   "                2081-2100 vs 1995-2014 (degC)      1.03    1.38    1.89    1.55\n"),
+            std::string::npos)
+      << s;
+  EXPECT_NE(s.find("  RCP2.6        warming (degC)                      n/a     n/a     n/a     n/a\n"
+                   "                2081-2100 vs 1850-1900 (degC)       n/a     n/a     n/a     n/a\n"),
+            std::string::npos)
+      << s;
+  EXPECT_NE(s.find("  SSP2-4.5      67.0565 TgS/yr (bundled profile)\n"
+                   "  RCP2.6        63.968 TgS/yr (bundled profile)\n"),
+            std::string::npos)
+      << s;
+  EXPECT_NE(s.find("NOTE: SSP2-4.5 (CMIP6 SSP) and RCP2.6 (CMIP5 RCP) start from different emission histories"),
+            std::string::npos)
+      << s;
+
+  fe::RunSettings same = fe::validate_settings(
+      fe::parse_settings("[scenarios]\nreference = SSP2-4.5\npolicy = SSP1-2.6\n", "s.ini"), PROJECT_DATA_DIR);
+  std::ostringstream out2;
+  fe::print_summary(same, ref, pol, false, out2);
+  EXPECT_EQ(out2.str().find("emission histories"), std::string::npos) << out2.str();
+}
+
+}  // namespace
