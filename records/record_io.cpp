@@ -7,11 +7,12 @@
 
 #include "records/field_text.h"
 #include "records/format_spec.h"
+#include "records/message_text.h"
 
 namespace rec {
 
 void fail(std::string_view file, long record, std::string_view what) {
-  std::string msg(file);
+  std::string msg = printable(file);
   if (record > 0) msg += ", record " + std::to_string(record);
   msg += ": ";
   msg += what;
@@ -21,6 +22,17 @@ void fail(std::string_view file, long record, std::string_view what) {
 namespace {
 
 using Code = FormatOp::Code;
+
+// A file whose lines end with CR alone is read as one long record; the
+// messages about it say so, since the CRs themselves are easily missed.
+constexpr std::string_view LONE_CR_NOTE =
+    "; the file's lines end with CR alone (classic Mac OS line ends), expected LF or CR LF";
+
+bool has_lone_cr(std::string_view text) {
+  for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 1))
+    if (at + 1 == text.size() || text[at + 1] != '\n') return true;
+  return false;
+}
 
 // Walks a format against `count` items for one statement, calling the
 // visitor for each operation; implements repeat counts, groups, the stop
@@ -171,6 +183,8 @@ class RecordSource {
   virtual bool next(std::string_view& rec) = 0;
   virtual long number() const = 0;
   virtual const std::string& file() const = 0;
+  // True when the text has line ends of CR alone.
+  virtual bool lone_cr() const = 0;
 };
 
 class Reader {
@@ -183,7 +197,7 @@ class Reader {
   void next_record() {
     if (!src_.next(rec_)) {
       fail(src_.file(), src_.number() + 1,
-           "end of file reached; a record was expected under format " + std::string(format_));
+           "end of file reached; a record was expected under format " + std::string(format_) + note());
     }
     col_ = 0;
   }
@@ -238,8 +252,9 @@ class Reader {
     std::size_t first = col_ - static_cast<std::size_t>(op.width) + 1;
     fail(src_.file(), src_.number(),
          "columns " + std::to_string(first) + "-" + std::to_string(col_) + " (" + op.text +
-             "): expected " + want + ", found \"" + std::string(f) + "\"");
+             "): expected " + want + ", found " + quoted(f) + note());
   }
+  std::string note() const { return src_.lone_cr() ? std::string(LONE_CR_NOTE) : std::string(); }
   [[noreturn]] void mismatch(const FormatOp& op, const char* want) {
     throw Error("descriptor " + op.text + " of format " + std::string(format_) + " needs " +
                 want + " item");
@@ -262,6 +277,11 @@ class TextSource : public RecordSource {
   }
   long number() const override { return first_ - 1 + static_cast<long>(used_); }
   const std::string& file() const override { return file_; }
+  bool lone_cr() const override {
+    for (std::string_view r : recs_)
+      if (r.find('\r') != std::string_view::npos) return true;
+    return false;
+  }
   std::size_t used() const { return used_; }
 
  private:
@@ -296,6 +316,7 @@ class UnitSource : public RecordSource {
   bool next(std::string_view& rec) override { return u_.next_record(rec); }
   long number() const override { return u_.line_; }
   const std::string& file() const override { return u_.name_; }
+  bool lone_cr() const override { return u_.lone_cr_; }
 
  private:
   Unit& u_;
@@ -315,6 +336,7 @@ Unit& Unit::operator=(Unit&& other) noexcept {
     pos_ = other.pos_;
     out_ = std::move(other.out_);
     line_ = other.line_;
+    lone_cr_ = other.lone_cr_;
   }
   return *this;
 }
@@ -371,6 +393,7 @@ void Unit::load() {
   reading_ = true;
   pos_ = 0;
   line_ = 0;
+  lone_cr_ = has_lone_cr(in_);
 }
 
 void Unit::begin_writing() {
@@ -424,7 +447,9 @@ bool Unit::read_unless_eof(std::string_view format, std::span<const In> items) {
 void Unit::skip() {
   load();
   std::string_view rec;
-  if (!next_record(rec)) fail(name_, line_ + 1, "end of file reached; a record was expected");
+  if (!next_record(rec))
+    fail(name_, line_ + 1,
+         "end of file reached; a record was expected" + std::string(lone_cr_ ? LONE_CR_NOTE : ""));
 }
 
 bool Unit::at_eof() {

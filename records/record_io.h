@@ -205,6 +205,7 @@ class Unit {
   std::size_t pos_ = 0;      // start of the next record in in_
   std::string out_;          // pending output
   long line_ = 0;
+  bool lone_cr_ = false;     // the text read has line ends of CR alone
 };
 
 // The records a write statement would produce, without line ends. Used by

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "records/message_text.h"
+
 namespace eng {
 
 namespace {
@@ -28,7 +30,7 @@ void read_extra_cfg(EngineConfig& c) {
   extra.read("(1X,I10)", {c.IBOTH});
   extra.close();
   if (c.OBSSET != "OLD" && c.OBSSET != "NEW")
-    rec::fail(EXTRA_CFG, 3, "OBSSET = \"" + c.OBSSET + "\" is not accepted; expected \"OLD\" or \"NEW\"");
+    rec::fail(EXTRA_CFG, 3, "OBSSET = " + rec::quoted(c.OBSSET) + " is not accepted; expected \"OLD\" or \"NEW\"");
 }
 
 // SHELL.CFG records 1 … 16.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "records/record_io.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -114,6 +115,72 @@ TEST(RecordRead, EndOfFileNamesTheMissingRecord) {
   } catch (const rec::Error& e) {
     EXPECT_NE(std::string(e.what()).find("TEST.CFG, record 2: end of file"), std::string::npos)
         << e.what();
+  }
+}
+
+TEST(RecordRead, ControlBytesInAFieldAreShownEscaped) {
+  float a = 0;
+  try {
+    parse({" 12\x1e" "4"}, "(F5.0)", {a});
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_STREQ(e.what(), "TEST.CFG, record 1: columns 1-5 (F5.0): expected a number, found \" 12\\x1e4\"");
+  }
+  try {
+    rec::Unit u("NO\x1bSUCH.FILE", rec::Status::Old);
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("NO\\x1bSUCH.FILE: cannot open", 0), 0u) << e.what();
+  }
+}
+
+// A file with line ends of CR alone reads as one record: every message
+// about it names those line ends.
+TEST(RecordRead, LineEndsOfCarriageReturnAloneAreNamed) {
+  const std::string note =
+      "; the file's lines end with CR alone (classic Mac OS line ends), expected LF or CR LF";
+  testsupport::ScratchWorkDir dir("record_read_cr");
+  testsupport::write_text("co2input.dat", "  2100\r  1990   354.200\r  1991   355.812\r");
+  int last = 0, year = 0;
+  float co2 = 0;
+  rec::Unit u("co2input.dat", rec::Status::Old);
+  try {
+    u.read("(I10)", {last});
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "co2input.dat, record 1: columns 1-10 (I10): expected an integer, found \"  2100\\r  1\"" + note);
+  }
+  u.open("co2input.dat", rec::Status::Old);
+  u.read("(I6)", {last});
+  EXPECT_EQ(last, 2100);
+  try {
+    u.read("(1X,I5,F10.0)", {year, co2});
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "co2input.dat, record 2: end of file reached; a record was expected under format (1X,I5,F10.0)" + note);
+  }
+  try {
+    u.skip();
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()), "co2input.dat, record 2: end of file reached; a record was expected" + note);
+  }
+
+  // CR LF line ends read as usual, and a field that holds a CR for another
+  // reason is shown with it.
+  testsupport::write_text("co2input.dat", "  2100\r\n  1990   354.200\r\n");
+  u.open("co2input.dat", rec::Status::Old);
+  u.read("(I6)", {last});
+  u.read("(1X,I5,F10.0)", {year, co2});
+  EXPECT_EQ(year, 1990);
+  EXPECT_FLOAT_EQ(co2, 354.2f);
+  try {
+    parse({"  21\r0"}, "(I6)", {last});
+    FAIL() << "no error";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()), "TEST.CFG, record 1: columns 1-6 (I6): expected an integer, found \"  21\\r0\"" + note);
   }
 }
 

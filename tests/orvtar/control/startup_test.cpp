@@ -130,4 +130,19 @@ TEST(OrvtarStartup, MalformedRecordNamesFileRecordAndColumns) {
   EXPECT_THAT(r.err, StartsWith("orvtar: ORVRUN.CFG, record 2: columns 1-10"));
 }
 
+// A prescribed-CO2 file saved with line ends of CR alone: the message shows
+// the CRs and names the line ends, instead of rejecting a value that looks
+// valid on a terminal.
+TEST(OrvtarStartup, LineEndsOfCarriageReturnAloneAreNamed) {
+  RunDir dir;
+  quick(dir);
+  dir.set("ORVMOD.CFG", 11, "2");
+  dir.write("co2input.dat", "  2100\r  1990   354.200\r  2100   675.400\r");
+  const Result r = run_orvtar(dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "orvtar: co2input.dat, record 2: end of file reached; a record was expected under format "
+            "(1X,I5,F10.0); the file's lines end with CR alone (classic Mac OS line ends), expected LF or CR LF\n");
+}
+
 }  // namespace
