@@ -10,13 +10,6 @@ namespace synth {
 
 namespace {
 
-// The identifier record of every synthetic grid-field file.
-constexpr const char* FIELD_ID = "SYNTH";
-
-// Integers that mark a missing value.
-constexpr int MODEL_MISSING = 999999;  // read as missing: greater than 100000
-constexpr int OBS_MISSING = -9999;     // below -9990 (tenths) and -99.99 (hundredths)
-
 double gauss(double x, double width) { return std::exp(-(x / width) * (x / width)); }
 
 double round4(double v) { return std::round(v * 1.0e4) / 1.0e4; }
@@ -48,29 +41,11 @@ std::array<double, 3> aerosol_warming(int year, int iscen) {
 
 }  // namespace
 
-int encode(double v, Encoding e) {
-  if (!valid(v)) return e == Encoding::Model ? MODEL_MISSING : OBS_MISSING;
-  return static_cast<int>(std::lround(v * (e == Encoding::ObsTenths ? 10.0 : 100.0)));
-}
-
-void write_grid_file(const std::string& path, const Field& f, Encoding e) {
-  std::array<int, NBOX> v;
-  for (int k = 0; k < NBOX; ++k) v[k] = encode(f[k], e);
-  rec::Unit u(path, rec::Status::Unknown);
-  u.write("(A5)", {FIELD_ID});
-  u.write("(16I6)", {v});
-}
-
-void write_aerosol_file(const std::string& path, const std::array<Field, 3>& p,
-                        const std::string& what) {
+std::array<std::string, 3> aerosol_headers(const std::string& what) {
   static const char* const region[3] = {"EUROPE", "ASIA", "REST OF WORLD"};
-  rec::Unit u(path, rec::Status::Unknown);
-  for (int b = 0; b < 3; ++b) {
-    std::array<int, NBOX> v;
-    for (int k = 0; k < NBOX; ++k) v[k] = static_cast<int>(std::lround(p[b][k] * 100.0));
-    u.write("(1X,'SYNTHETIC SO4 RESPONSE PATTERN: ',A,1X,A)", {region[b], what});
-    u.write("(16I7)", {v});
-  }
+  std::array<std::string, 3> h;
+  for (int b = 0; b < 3; ++b) h[b] = std::string("SYNTHETIC SO4 RESPONSE PATTERN: ") + region[b] + " " + what;
+  return h;
 }
 
 void write_mask_file(const std::string& path, const std::string& name,

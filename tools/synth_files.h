@@ -10,24 +10,12 @@
 
 namespace synth {
 
-// How a grid field's values become the integers of its file.
-enum class Encoding {
-  Model,       // model change, baseline and S.D. files: hundredths, missing 999999
-  ObsTenths,   // "OLD" observed temperature: tenths, missing -9999
-  ObsHundredths,  // other observed baselines: hundredths, missing -9999 (reads as -99.99)
-};
+// The identifier record of every synthetic grid-field file.
+inline constexpr const char* FIELD_ID = "SYNTH";
 
-// One integer of a grid-field file.
-int encode(double v, Encoding e);
-
-// Grid-field file: identifier record "(A5)", then the 2592 integers under
-// "(16I6)", row 1 first, columns fastest.
-void write_grid_file(const std::string& path, const Field& f, Encoding e);
-
-// Aerosol response patterns: for Europe, Asia and the rest of the world one
-// header record and the 2592 hundredths under "(16I7)".
-void write_aerosol_file(const std::string& path, const std::array<Field, 3>& p,
-                        const std::string& what);
+// The header records of the synthetic aerosol patterns (Europe, Asia, rest
+// of the world) of `what` (variable and season).
+std::array<std::string, 3> aerosol_headers(const std::string& what);
 
 // Mask file: the name under "(A8)", then 36 rows of "(72I1)".
 void write_mask_file(const std::string& path, const std::string& name,

@@ -6,6 +6,7 @@
 
 #include "engines/common/catalogue.h"
 #include "engines/common/config.h"
+#include "engines/common/field_writer.h"
 #include "engines/common/file_names.h"
 #include "tools/synth_climate.h"
 #include "tools/synth_files.h"
@@ -79,11 +80,6 @@ std::vector<std::string> readme_lines(const TreeOptions& opt, const std::vector<
 
 }  // namespace
 
-std::string tree_path(const std::string& root, const std::string& name) {
-  std::string_view standard = eng::DATA_ROOT;
-  return root + name.substr(standard.size());
-}
-
 TreeSummary generate_tree(const TreeOptions& given) {
   TreeOptions opt = given;
   while (opt.root.size() > 1 && opt.root.back() == '/') opt.root.pop_back();
@@ -106,8 +102,8 @@ TreeSummary generate_tree(const TreeOptions& given) {
                                   &f.basesd,    &f.sdchange[0], &f.sdchange[1]};
         for (int d = 0; d < 6; ++d) {
           std::string path =
-              tree_path(opt.root, eng::model_file_name(m, FAMILY_DIGITS[d], ivar, iseas));
-          write_grid_file(path, *family[d], Encoding::Model);
+              eng::tree_path(opt.root, eng::model_file_name(m, FAMILY_DIGITS[d], ivar, iseas));
+          eng::write_grid_file(path, *family[d], eng::Encoding::Model, FIELD_ID);
           written.push_back(path);
         }
       }
@@ -118,14 +114,16 @@ TreeSummary generate_tree(const TreeOptions& given) {
         c.OBSSET = set;
         bool old_set = c.OBSSET == "OLD";
         Field obs = observed_baseline(opt.seed, ivar, iseas, old_set);
-        std::string path = tree_path(opt.root, eng::observed_file_name(c));
-        write_grid_file(path, obs,
-                        old_set && ivar == TEMP ? Encoding::ObsTenths : Encoding::ObsHundredths);
+        std::string path = eng::tree_path(opt.root, eng::observed_file_name(c));
+        eng::write_grid_file(path, obs,
+                             old_set && ivar == TEMP ? eng::Encoding::ObsTenths : eng::Encoding::ObsHundredths,
+                             FIELD_ID);
         written.push_back(path);
       }
-      std::string path = tree_path(opt.root, eng::aerosol_file_name(c));
-      write_aerosol_file(path, aerosol_patterns(opt.seed, ivar, iseas),
-                         std::string(eng::VARNAME[ivar]) + " " + std::string(eng::SEASNAME[iseas]));
+      std::string path = eng::tree_path(opt.root, eng::aerosol_file_name(c));
+      eng::write_aerosol_file(path, aerosol_patterns(opt.seed, ivar, iseas),
+                              aerosol_headers(std::string(eng::VARNAME[ivar]) + " " +
+                                              std::string(eng::SEASNAME[iseas])));
       written.push_back(path);
     }
 

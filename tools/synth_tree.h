@@ -21,10 +21,6 @@ struct TreeSummary {
   long long bytes = 0;
 };
 
-// The file under `root` that stands for a name built on the standard data
-// root: root + the part of `name` after "/TS41/TESS-41/ENGINE".
-std::string tree_path(const std::string& root, const std::string& name);
-
 // Writes the tree: for each variable and season the six file families of
 // every catalogue model (change digits 1 and 2, baseline 3, baseline S.D. 4,
 // S.D. change 5 and 6), the OLD and NEW observed baselines and the aerosol

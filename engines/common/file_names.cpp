@@ -16,6 +16,10 @@ std::string opened_name(const std::string& name) {
   return installed + name.substr(root.size());
 }
 
+std::string tree_path(const std::string& root, const std::string& name) {
+  return root + name.substr(std::string_view(DATA_ROOT).size());
+}
+
 std::string data_root_hint(std::string_view message) {
   const char* env = std::getenv("TESSERA_DATA_ROOT");
   if ((env != nullptr && *env != '\0') || message.find(DATA_ROOT) == std::string_view::npos) return {};

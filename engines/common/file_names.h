@@ -18,6 +18,10 @@ inline constexpr const char* DATA_ROOT = "/TS41/TESS-41/ENGINE";  // 20 characte
 // other name is returned unchanged.
 std::string opened_name(const std::string& name);
 
+// The file under `root` (a tree being written, standing for the data root)
+// for a name built on DATA_ROOT: root + the part of `name` after DATA_ROOT.
+std::string tree_path(const std::string& root, const std::string& name);
+
 // A hint for an error message about `message`: when it names a file under
 // the standard root and TESSERA_DATA_ROOT is not set, how to point the
 // engine at an installed tree; otherwise empty.
