@@ -79,7 +79,9 @@ std::vector<std::string> files_of(const std::vector<std::string>& paths, const s
       out.push_back(p);
     }
   }
+  // A file reached twice (one folder given for both experiments) is one file.
   std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
   return out;
 }
 

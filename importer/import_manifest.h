@@ -44,7 +44,7 @@ std::string manifest_template();
 
 // The files of variable `var` ("tas" or "pr") among `paths`: every
 // "<var>_*.nc" in a folder, and the listed files whose names start with
-// "<var>_"; sorted by name.
+// "<var>_"; sorted by name, each file once.
 std::vector<std::string> files_of(const std::vector<std::string>& paths, const std::string& var);
 
 }  // namespace imp

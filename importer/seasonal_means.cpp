@@ -1,5 +1,6 @@
 #include "importer/seasonal_means.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -26,7 +27,7 @@ SeasonalMeans::SeasonalMeans(int first_year, int last_year)
     : first_(first_year),
       last_(last_year),
       values_(static_cast<std::size_t>(last_year - first_year + 1) * 17 * eng::NGRID,
-              std::numeric_limits<double>::quiet_NaN()),
+              std::numeric_limits<float>::quiet_NaN()),
       global_(static_cast<std::size_t>(last_year - first_year + 1), std::numeric_limits<double>::quiet_NaN()),
       expected_(month_index(first_year - 1, 12)) {}
 
@@ -44,15 +45,15 @@ void SeasonalMeans::add(long long month, const BoxField& f, double global_mean) 
   if (mon != 12) return;
 
   const std::size_t y = static_cast<std::size_t>(year - first_);
-  double* out = &values_[y * 17 * eng::NGRID];
+  float* out = &values_[y * 17 * eng::NGRID];
   for (int m = 1; m <= 12; ++m)
     std::copy(month_[m].begin(), month_[m].end(), out + (m - 1) * eng::NGRID);
   for (int s = 0; s < 5; ++s) {
-    double* season = out + (12 + s) * eng::NGRID;
+    float* season = out + (12 + s) * eng::NGRID;
     for (int k = 0; k < eng::NGRID; ++k) {
       double sum = 0.0;
       for (int n = 0; n < SEASON_LENGTH[s]; ++n) sum += month_[SEASON_MONTHS[s][n]][k];
-      season[k] = sum / SEASON_LENGTH[s];  // NaN when any month is missing
+      season[k] = static_cast<float>(sum / SEASON_LENGTH[s]);  // NaN when any month is missing
     }
   }
   double g = 0.0;

@@ -33,7 +33,7 @@ class SeasonalMeans {
 
  private:
   int first_, last_;
-  std::vector<double> values_;
+  std::vector<float> values_;  // single precision: ample for hundredths, half the memory
   std::vector<double> global_;
   std::array<BoxField, 13> month_{};  // 0: December of the previous year; 1 … 12 this year
   std::array<double, 13> month_global_{};
