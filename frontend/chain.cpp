@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "frontend/config_writer.h"
+#include "frontend/data_tree.h"
 #include "frontend/process.h"
 #include "frontend/scenario_notes.h"
 #include "frontend/summary.h"
@@ -88,15 +89,11 @@ void prepare_orvtar(const RunSettings& rs, const Scenario& s, const ChainOptions
 // synthetic tree made once in the user's cache folder.
 std::string data_root(const RunSettings& rs, Steps& steps, bool& synthetic) {
   synthetic = false;
-  if (!rs.engines.data_root.empty()) {
-    if (!fs::is_directory(rs.engines.data_root))
-      throw rec::Error("[engines] data_root " + rs.engines.data_root + " is not a folder");
-    steps.note("model data tree " + rs.engines.data_root);
-    return rs.engines.data_root;
-  }
-  if (const char* env = std::getenv("TESSERA_DATA_ROOT"); env && *env && fs::is_directory(env)) {
-    steps.note(std::string("model data tree $TESSERA_DATA_ROOT"));
-    return env;
+  if (!rs.engines.data_root.empty() && !fs::is_directory(rs.engines.data_root))
+    throw rec::Error("[engines] data_root " + rs.engines.data_root + " is not a folder");
+  if (std::string given = given_data_root(rs.engines); !given.empty()) {
+    steps.note(rs.engines.data_root.empty() ? "model data tree $TESSERA_DATA_ROOT" : "model data tree " + given);
+    return given;
   }
   synthetic = true;
   std::string cache;
@@ -137,7 +134,7 @@ void prepare_engines(const RunSettings& rs, int ISCEN, const ChainOptions& opt, 
   copy(pol_dir + "/usrdrive.out", dir + "/TSU.UP");
 }
 
-void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const std::string& root, bool synthetic) {
+void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const DataTree& tree) {
   std::ofstream r(opt.out_dir + "/README.txt");
   r << "Scenario run\n\n"
     << "orvtar-reference/   climate model, reference scenario " << rs.reference.label
@@ -148,9 +145,8 @@ void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const std:
     << "settings.ini        the settings of this run\n\n"
     << es1990_lines(rs.reference, rs.policy);
   if (std::string mixed = mixed_history_note(rs.reference, rs.policy); !mixed.empty()) r << "NOTE: " << mixed << "\n";
-  r << "\nModel data tree: " << root << "\n";
-  if (synthetic)
-    r << "The regional results come from SYNTHETIC model patterns, not from climate-model output.\n";
+  r << "\n" << data_tree_lines(tree, rs.engines.IMOD);
+  if (tree.synthetic) r << "Model data tree: " << tree.root << "\n";
 }
 
 }  // namespace
@@ -177,8 +173,9 @@ void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out
     steps.run("crossmod, " + s->label + " warming", "crossmod", {}, s->engine_dir, env);
     steps.run("varistat, " + s->label + " warming", "varistat", {}, s->engine_dir, env);
   }
-  write_run_readme(rs, opt, root, synthetic);
-  print_summary(rs, ref, pol, synthetic, out);
+  const DataTree tree = read_data_tree(root, synthetic);
+  write_run_readme(rs, opt, tree);
+  print_summary(rs, ref, pol, tree, out);
   out << "\nOutputs: " << opt.out_dir << " (README.txt there says what each folder holds)\n";
 }
 

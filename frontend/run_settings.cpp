@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engines/common/catalogue.h"
+#include "frontend/data_tree.h"
 #include "frontend/orvtar_items.h"
 #include "records/record_io.h"
 
@@ -162,6 +163,7 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
   } else if (k == "MODELS") {
     e.IMOD.clear();
     std::string v = upper(s.value);
+    e.all_models = v == "ALL";
     if (v == "ALL") {
       for (int m = 1; m <= 17; ++m) e.IMOD.push_back(m);
       return;
@@ -241,6 +243,37 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
   }
 }
 
+// An imported tree (TREE.INI) holds models in slots 1 … N and may have no
+// aerosol patterns: "all" means its models, and what it lacks is refused
+// here, before anything runs.
+void check_data_tree(const SettingsFile& f, RunSettings& rs) {
+  const std::string root = given_data_root(rs.engines);
+  if (root.empty()) return;
+  const DataTree t = read_data_tree(root, false);
+  if (!t.imported) return;
+  auto line_of = [&](const char* key) {
+    const Setting* s = f.find("engines", key);
+    return s ? s->line : 0L;
+  };
+  EngineSettings& e = rs.engines;
+  if (e.all_models) {
+    e.IMOD.clear();
+    for (int m = 1; m <= t.models; ++m) e.IMOD.push_back(m);
+  }
+  for (int m : e.IMOD)
+    if (m > t.models)
+      fail_line(f.name, line_of("models"),
+                "[engines] models: " + std::string(eng::MODCODE_TABLE[m].substr(0, 4)) +
+                    " is not in the model data tree " + root + "; expected GC01 to " +
+                    std::string(eng::MODCODE_TABLE[t.models].substr(0, 4)) + " (see its TREE.INI), or all");
+  if (e.ISULF == 1 && !t.aerosol)
+    fail_line(f.name, line_of("aerosols"),
+              "[engines] aerosols = on" + std::string(line_of("aerosols") ? "" : " (the default)") +
+                  ": the model data tree " + root +
+                  " has no aerosol response patterns (TREE.INI: aerosol = absent); set aerosols = off, or "
+                  "import patterns into the tree with tesseraimport");
+}
+
 }  // namespace
 
 RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir) {
@@ -315,6 +348,7 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
   if (std::stoi(rs.orvtar["IQEXTRA"]) >= 1 && rs.extra_forcing_file.empty())
     fail_line(f.name, line_of("orvmod", "IQEXTRA"),
               "IQEXTRA " + rs.orvtar["IQEXTRA"] + " needs [inputs] extra_forcing_file, the extra forcing to add");
+  check_data_tree(f, rs);
   return rs;
 }
 

@@ -30,6 +30,7 @@ struct EngineSettings {
   int ISULF = 1;
   int IDEF = 1;
   std::vector<int> IMOD;  // catalogue indices 1..17
+  bool all_models = true;  // "all": every model of the data tree
   double XLAT1 = -90, XLAT2 = 90, XLON1 = -180, XLON2 = 180;
   int IMASK = 0;
   char MASKID = 'L';

@@ -94,7 +94,7 @@ void regional_rows(const RunSettings& rs, const ScenarioResult& s, std::ostream&
 }  // namespace
 
 void print_summary(const RunSettings& rs, const ScenarioResult& ref, const ScenarioResult& pol,
-                   bool synthetic, std::ostream& out) {
+                   const DataTree& tree, std::ostream& out) {
   const EngineSettings& e = rs.engines;
   out << "\nGlobal-mean change from " << rs.IREFYR << " to " << e.IYEAR << " (and "
       << kLateCentury.first << "-" << kLateCentury.last << " against the IPCC AR6 base periods):\n"
@@ -112,10 +112,7 @@ void print_summary(const RunSettings& rs, const ScenarioResult& ref, const Scena
       << " models (area averages):\n";
   regional_rows(rs, ref, out);
   regional_rows(rs, pol, out);
-  if (synthetic)
-    out << "\nNOTE: the regional results come from SYNTHETIC model patterns (no model data tree was\n"
-           "given: set TESSERA_DATA_ROOT or [engines] data_root); they show how the engines work,\n"
-           "not what any climate model projects.\n";
+  out << "\n" << data_tree_lines(tree, e.IMOD);
 }
 
 }  // namespace fe

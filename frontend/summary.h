@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/data_tree.h"
 #include "frontend/run_settings.h"
 
 namespace fe {
@@ -25,6 +26,6 @@ struct ScenarioResult {
 };
 
 void print_summary(const RunSettings& rs, const ScenarioResult& ref, const ScenarioResult& pol,
-                   bool synthetic, std::ostream& out);
+                   const DataTree& tree, std::ostream& out);
 
 }  // namespace fe

@@ -94,7 +94,7 @@ TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
   fe::ScenarioResult ref{rs.reference.label, (dir_.path() / "ref").string(), (dir_.path() / "eng").string()};
   fe::ScenarioResult pol{rs.policy.label, (dir_.path() / "pol").string(), (dir_.path() / "eng").string()};
   std::ostringstream out;
-  fe::print_summary(rs, ref, pol, false, out);
+  fe::print_summary(rs, ref, pol, fe::DataTree{}, out);
   const std::string s = out.str();
   // 0.012 x 215.5 = 2.586, 0.016 x 215.5 = 3.448, 0.022 x 215.5 = 4.741,
   // 0.018 x 215.5 = 3.879; and x 86: 1.032, 1.376, 1.892, 1.548.
@@ -118,7 +118,7 @@ TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
   fe::RunSettings same = fe::validate_settings(
       fe::parse_settings("[scenarios]\nreference = SSP2-4.5\npolicy = SSP1-2.6\n", "s.ini"), PROJECT_DATA_DIR);
   std::ostringstream out2;
-  fe::print_summary(same, ref, pol, false, out2);
+  fe::print_summary(same, ref, pol, fe::DataTree{}, out2);
   EXPECT_EQ(out2.str().find("emission histories"), std::string::npos) << out2.str();
 }
 

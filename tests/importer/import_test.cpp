@@ -19,6 +19,9 @@
 #include "engines/common/config.h"
 #include "engines/common/field_files.h"
 #include "engines/common/file_names.h"
+#include "frontend/data_tree.h"
+#include "frontend/run_settings.h"
+#include "frontend/settings_file.h"
 #include "importer/import_manifest.h"
 #include "importer/import_run.h"
 #include "support/engine_inputs.h"
@@ -422,6 +425,47 @@ TEST_F(ImportedTree, EnginesRunOnTheImportedTree) {
       expect += w * SD_FACTOR * NOISE * (2 * std::abs(b.mean_cos()) + std::abs(b.cell_cos())) / 3;
     }
   EXPECT_NEAR(sum / wsum, expect / wsum, 0.005);
+}
+
+// The front end reads TREE.INI: "all" means the tree's three models, a
+// model beyond them is refused, and a whole `scenario run` on the tree
+// names the models and epochs and is not called synthetic.
+TEST_F(ImportedTree, FrontEndNamesTheModelsOfTheTree) {
+  const fe::DataTree t = fe::read_data_tree(tree_.string(), false);
+  EXPECT_TRUE(t.imported);
+  EXPECT_EQ(t.models, 3);
+  EXPECT_EQ(t.names[2], "REGULAR-B");
+  EXPECT_EQ(t.baseline, "2002-2013");
+  EXPECT_TRUE(t.aerosol);
+
+  const std::string data_root = "[engines]\ndata_root = " + tree_.string() + "\n";
+  fe::RunSettings rs = fe::validate_settings(fe::parse_settings(data_root, "s.ini"), PROJECT_DATA_DIR);
+  EXPECT_EQ(rs.engines.IMOD, (std::vector<int>{1, 2, 3}));
+  try {
+    fe::validate_settings(fe::parse_settings(data_root + "models = GC01 GC05\n", "s.ini"), PROJECT_DATA_DIR);
+    ADD_FAILURE() << "GC05 accepted";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()), "s.ini, line 3: [engines] models: GC05 is not in the model data tree " +
+                                         tree_.string() + "; expected GC01 to GC03 (see its TREE.INI), or all");
+  }
+
+  testsupport::ScratchDir run("importer_scenario");
+  const fs::path ini = run.path() / "settings.ini";
+  testsupport::write_text(ini, "[orvuser]\nIYEND = 2050\n[orvxtra]\nDT = 0.5\n[engines]\nyear = 2050\n" +
+                                   data_root.substr(10));
+  const fs::path out = run.path() / "out";
+  const std::string cmd = "'" BIN_DIR "/scenario' run '" + ini.string() + "' --out '" + out.string() + "' > '" +
+                          (run.path() / "log").string() + "' 2>&1";
+  ASSERT_EQ(testsupport::exit_status(cmd), 0) << testsupport::read_text(run.path() / "log");
+  const std::string log = testsupport::read_text(run.path() / "log");
+  const std::string readme = testsupport::read_text(out / "README.txt");
+  for (const std::string& text : {log, readme}) {
+    EXPECT_EQ(text.find("SYNTHETIC"), std::string::npos) << text;
+    for (const char* part : {"GC01 = GAUSS-A (warming 1.000 degC between the epochs)", "GC02 = REGULAR-B",
+                             "GC03 = COARSE-C", "change from 2002-2013 to 2022-2033", "aerosol patterns present"})
+      EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+  }
+  EXPECT_NE(log.find("3 models (area averages)"), std::string::npos) << log;
 }
 
 }  // namespace

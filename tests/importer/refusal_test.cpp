@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "cmip_files.h"
+#include "frontend/run_settings.h"
+#include "frontend/settings_file.h"
 #include "importer/import_manifest.h"
 #include "importer/import_run.h"
 #include "records/record_io.h"
@@ -82,10 +84,32 @@ class Refusal : public ::testing::Test {
 
 #define EXPECT_HAS(text, part) EXPECT_NE((text).find(part), std::string::npos) << (text)
 
-TEST_F(Refusal, TheUnchangedModelImports) {
+// A tree imported without aerosol patterns: the front end refuses
+// aerosols = on (its default) before anything runs, and takes off.
+TEST_F(Refusal, TheUnchangedModelImportsAndItsTreeHasNoAerosolPatterns) {
   write_model();
   EXPECT_EQ(refusal(), "");
-  EXPECT_TRUE(fs::is_regular_file(dir_.path() / "tree" / "TREE.INI"));
+  const std::string tree = (dir_.path() / "tree").string();
+  EXPECT_TRUE(fs::is_regular_file(tree + "/TREE.INI"));
+  EXPECT_FALSE(fs::exists(tree + "/TRELLIS5/SO4/UISO.9TQ"));
+  const std::string settings = "[engines]\ndata_root = " + tree + "\n";
+  try {
+    fe::validate_settings(fe::parse_settings(settings, "s.ini"), PROJECT_DATA_DIR);
+    ADD_FAILURE() << "aerosols = on accepted";
+  } catch (const rec::Error& e) {
+    EXPECT_EQ(std::string(e.what()), "s.ini: [engines] aerosols = on (the default): the model data tree " + tree +
+                                         " has no aerosol response patterns (TREE.INI: aerosol = absent); set "
+                                         "aerosols = off, or import patterns into the tree with tesseraimport");
+  }
+  EXPECT_EQ(fe::validate_settings(fe::parse_settings(settings + "aerosols = off\n", "s.ini"), PROJECT_DATA_DIR)
+                .engines.IMOD,
+            std::vector<int>{1});
+  // The program says so with exit status 2.
+  testsupport::write_text(dir_.path() / "s.ini", settings);
+  EXPECT_EQ(testsupport::exit_status("'" BIN_DIR "/scenario' run '" + (dir_.path() / "s.ini").string() + "' --out '" +
+                                     (dir_.path() / "run").string() + "' > /dev/null 2>&1"),
+            2);
+  EXPECT_FALSE(fs::exists(dir_.path() / "run" / "orvtar-reference"));
 }
 
 TEST_F(Refusal, DailyData) {
