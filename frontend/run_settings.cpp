@@ -366,7 +366,7 @@ std::string default_settings_text() {
         "# reference_halocarbons = RCP4.5   # halocarbon forcing (QHALOS layout): a bundled scenario's or a file;\n"
         "# policy_halocarbons = RCP2.6      # default: the scenario's own, RCP4.5 for a profile given by path\n"
         "# reference_es1990 = 63.968        # 1990 global SO2 emission (TgS/yr) of a profile given by path;\n"
-        "# policy_es1990 = 63.968           # default: [orvxtra] ES1990 (bundled scenarios carry their own)\n\n"
+        "# policy_es1990 = 63.968           # default: [orvxtra] ES1990, used for profiles given by path only\n\n"
         "[inputs]\n"
         "# co2_file =            # CO2 concentrations (co2input.dat layout), needed when ICO2CONC >= 1\n"
         "# extra_forcing_file =  # extra forcing (qextra.in layout), needed when IQEXTRA >= 1\n\n"
