@@ -198,9 +198,9 @@ ImportSummary run_import(const ImportManifest& m, std::ostream* progress) {
       im.grid = tas_series.grid().describe();
       im.tas_files = tas_series.paths();
       im.pr_files = pr_series.paths();
-      if (Regridder(tas_series.grid()).coverage() < MIN_COVERAGE)
+      if (const double cover = Regridder(tas_series.grid()).coverage(); cover < MIN_COVERAGE)
         throw rec::Error(tas_series.paths().front() + ", variable tas: the grid covers " +
-                         std::to_string(static_cast<int>(100 * Regridder(tas_series.grid()).coverage())) +
+                         std::to_string(static_cast<int>(100 * cover)) +
                          " % of the globe; expected a global grid (the global-mean warming needs it)");
 
       auto t0 = std::chrono::steady_clock::now();

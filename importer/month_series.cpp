@@ -1,33 +1,10 @@
 #include "importer/month_series.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "records/record_io.h"
 
 namespace imp {
-
-namespace {
-
-// Field `n` (from 0) of a CMIP file name split at '_':
-// tas_Amon_MODEL_EXPERIMENT_VARIANT_GRID_YYYYMM-YYYYMM.nc.
-std::string drs_field(const std::string& path, int n) {
-  std::string name = std::filesystem::path(path).stem().string();
-  for (int k = 0; k < n; ++k) {
-    const std::size_t u = name.find('_');
-    if (u == std::string::npos) return "";
-    name.erase(0, u + 1);
-  }
-  return name.substr(0, name.find('_'));
-}
-
-std::string label(const nc::File& f, const std::string& att, const std::string& path, int drs) {
-  std::optional<std::string> v = f.globals().text_if(att);
-  std::string s = v ? *v : drs_field(path, drs);
-  return s.empty() ? "unknown" : s;
-}
-
-}  // namespace
 
 MonthSeries::MonthSeries(const std::vector<std::string>& paths, const std::string& variable, Quantity q,
                          const std::string& what)
@@ -59,9 +36,8 @@ MonthSeries::MonthSeries(const std::vector<std::string>& paths, const std::strin
   last_ = files_.back()->last_month();
   for (const auto& f : files_) {
     paths_.push_back(f->path());
-    nc::File meta = nc::File::open(f->path());
-    experiments_.insert(label(meta, "experiment_id", f->path(), 3));
-    variants_.insert(label(meta, "variant_label", f->path(), 4));
+    experiments_.insert(f->experiment());
+    variants_.insert(f->variant());
   }
 }
 
@@ -83,7 +59,6 @@ void MonthSeries::read(long long first, long long last,
                        const std::function<void(long long, const std::vector<double>&)>& month_values) {
   std::vector<double> values;
   for (std::unique_ptr<SourceFile>& f : files_) {
-    if (!f) continue;
     for (std::size_t t = 0; t < f->steps(); ++t) {
       const long long m = f->month(t);
       if (m < first || m > last) continue;
@@ -91,7 +66,7 @@ void MonthSeries::read(long long first, long long last,
       bytes_read_ += static_cast<double>(f->step_bytes());
       month_values(m, values);
     }
-    f.reset();  // closed: its buffers and caches go
+    f->close();  // its buffers and caches go
   }
 }
 

@@ -36,8 +36,8 @@ class MonthSeries {
   const std::set<std::string>& variants() const { return variants_; }
 
   // Calls `month_values(month, values)` for every month first … last in
-  // order (values as SourceFile::read_step gives them); each file is closed
-  // when it has been read, so the series is read once.
+  // order (values as SourceFile::read_step gives them), opening one file at
+  // a time.
   void read(long long first, long long last,
             const std::function<void(long long, const std::vector<double>&)>& month_values);
   // Bytes of netCDF data read so far.

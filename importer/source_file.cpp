@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 
 #include "records/record_io.h"
@@ -73,6 +74,24 @@ bool degrees_towards(const std::string& units, const std::string& direction) {
   return false;
 }
 
+// Field `n` (from 0) of a CMIP file name split at '_':
+// tas_Amon_MODEL_EXPERIMENT_VARIANT_GRID_YYYYMM-YYYYMM.nc.
+std::string drs_field(const std::string& path, int n) {
+  std::string name = std::filesystem::path(path).stem().string();
+  for (int k = 0; k < n; ++k) {
+    const std::size_t u = name.find('_');
+    if (u == std::string::npos) return "";
+    name.erase(0, u + 1);
+  }
+  return name.substr(0, name.find('_'));
+}
+
+std::string label(const nc::File& f, const std::string& att, const std::string& path, int drs) {
+  std::optional<std::string> v = f.globals().text_if(att);
+  std::string s = v ? *v : drs_field(path, drs);
+  return s.empty() ? "unknown" : s;
+}
+
 std::string expected_units(Quantity q) { return q == Quantity::Temperature ? "K or degC" : "kg m-2 s-1 or mm/day"; }
 
 }  // namespace
@@ -114,13 +133,13 @@ SourceGrid grid_of(const nc::File& f, const nc::Var& v) {
 }
 
 SourceFile::SourceFile(const std::string& path, const std::string& variable, Quantity quantity)
-    : file_(nc::File::open(path)), variable_(variable) {
-  const std::string& p = file_.path();
-  if (std::optional<std::string> freq = file_.globals().text_if("frequency"); freq && *freq != "mon")
+    : path_(path), variable_(variable) {
+  const std::string& p = path_;
+  file_.emplace(nc::File::open(path));
+  if (std::optional<std::string> freq = file_->globals().text_if("frequency"); freq && *freq != "mon")
     refuse(p + ", global attribute frequency", "\"" + *freq + "\"; expected monthly means (\"mon\")");
-  std::optional<nc::Var> v = file_.find_var(variable);
-  if (!v) refuse(p, "no variable " + variable + " (the file holds " + join(file_.var_names()) + ")");
-  var_ = std::make_unique<nc::Var>(*v);
+  var_ = file_->find_var(variable);
+  if (!var_) refuse(p, "no variable " + variable + " (the file holds " + join(file_->var_names()) + ")");
   const std::string where = var_->where();
 
   std::vector<nc::Dim> dims = var_->dims();
@@ -130,7 +149,7 @@ SourceFile::SourceFile(const std::string& path, const std::string& variable, Qua
     refuse(where, "dimensions (" + shape + "); expected (time, lat, lon)");
 
   // Time: CF units "UNIT since DATE" and a calendar.
-  const nc::Var time = file_.var(dims[0].name);
+  const nc::Var time = file_->var(dims[0].name);
   const std::string time_units = time.text_if("units").value_or("");
   std::optional<TimeUnits> tu = parse_time_units(time_units);
   if (!tu)
@@ -156,7 +175,7 @@ SourceFile::SourceFile(const std::string& path, const std::string& variable, Qua
                                "; expected consecutive months in increasing order");
   }
 
-  grid_ = grid_of(file_, *var_);
+  grid_ = grid_of(*file_, *var_);
 
   // Missing values, packing and units.
   for (const char* att : {"_FillValue", "missing_value"})
@@ -169,11 +188,23 @@ SourceFile::SourceFile(const std::string& path, const std::string& variable, Qua
   units_ = conversion_to_engine_units(quantity, units, var_->where("units"));
   type_bytes_ = var_->type() == nc::Type::Double ? 8 : var_->type() == nc::Type::Short ? 2
                 : var_->type() == nc::Type::Byte ? 1 : 4;
+  experiment_ = label(*file_, "experiment_id", path, 3);
+  variant_ = label(*file_, "variant_label", path, 4);
+  close();
+}
+
+void SourceFile::close() {
+  var_.reset();
+  file_.reset();
 }
 
 std::size_t SourceFile::step_bytes() const { return grid_.lat.size() * grid_.lon.size() * type_bytes_; }
 
-void SourceFile::read_step(std::size_t step, std::vector<double>& out) const {
+void SourceFile::read_step(std::size_t step, std::vector<double>& out) {
+  if (!file_) {
+    file_.emplace(nc::File::open(path_));
+    var_.emplace(file_->var(variable_));
+  }
   const std::size_t nlat = grid_.lat.size(), nlon = grid_.lon.size();
   out.resize(nlat * nlon);
   var_->get({step, 0, 0}, {1, nlat, nlon}, std::span<double>(out));

@@ -4,7 +4,7 @@
 // file has no value.
 #pragma once
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,10 +39,14 @@ class SourceFile {
   SourceFile(const SourceFile&) = delete;  // the variable refers to the open file
   SourceFile& operator=(const SourceFile&) = delete;
 
-  const std::string& path() const { return file_.path(); }
+  const std::string& path() const { return path_; }
   const std::string& variable() const { return variable_; }
   const SourceGrid& grid() const { return grid_; }
   Calendar calendar() const { return calendar_; }
+  // Experiment and variant (global attributes experiment_id and
+  // variant_label, else the CMIP file name's fields; "unknown" without).
+  const std::string& experiment() const { return experiment_; }
+  const std::string& variant() const { return variant_; }
   std::size_t steps() const { return months_.size(); }
   long long month(std::size_t step) const { return months_[step]; }  // month_index
   long long first_month() const { return months_.front(); }
@@ -52,13 +56,19 @@ class SourceFile {
 
   // The values of time step `step`, lat-major in the file's order, in degC
   // or mm/day; NaN where the value is the fill or missing value (or NaN).
-  void read_step(std::size_t step, std::vector<double>& out) const;
+  // The file is opened for it when it is not open.
+  void read_step(std::size_t step, std::vector<double>& out);
+  // Closes the file (and frees the library's buffers for it); a model's
+  // files are checked all at once but read one at a time.
+  void close();
 
  private:
-  nc::File file_;
+  std::string path_;
   std::string variable_;
-  std::unique_ptr<nc::Var> var_;
+  std::optional<nc::File> file_;  // open while it is being read
+  std::optional<nc::Var> var_;
   SourceGrid grid_;
+  std::string experiment_, variant_;
   Calendar calendar_ = Calendar::Standard;
   std::vector<long long> months_;
   std::vector<double> missing_;  // raw values that mean "no value"

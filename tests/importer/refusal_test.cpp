@@ -212,6 +212,15 @@ TEST_F(Refusal, GridsDifferBetweenFilesOfAModel) {
   EXPECT_HAS(m, "(18 x 36 (lat x lon)); expected one grid for every file of a model");
 }
 
+// A regional grid gives no global-mean warming.
+TEST_F(Refusal, TemperatureGridThatIsNotGlobal) {
+  write_model([](FileSpec&, Grid& g) {
+    g = regular(10.0, 10.0, true, 5.0);
+    g.lat.erase(g.lat.begin(), g.lat.begin() + 3);  // nothing north of 60 N
+  });
+  EXPECT_HAS(refusal(), ", variable tas: the grid covers 93 % of the globe; expected a global grid");
+}
+
 TEST_F(Refusal, CalendarsAndTimeUnits) {
   write_model([](FileSpec& s, Grid&) {
     if (s.experiment == "ssp245" && s.variable == "pr") s.calendar = "360_day";
