@@ -308,6 +308,12 @@ TEST_F(Refusal, ProgramLeavesNothingHalfWritten) {
   EXPECT_HAS(testsupport::read_text(dir_.path() / "err.txt"), "other: exists and holds no TREE.INI");
   EXPECT_TRUE(fs::exists(dir_.path() / "other" / "notes.txt"));
 
+  // init writes the commented template once and never over a file.
+  const std::string tmpl = (dir_.path() / "new.ini").string();
+  EXPECT_EQ(testsupport::exit_status("'" TESSERAIMPORT_EXE "' init '" + tmpl + "' > /dev/null"), 0);
+  EXPECT_EQ(testsupport::read_text(tmpl), imp::manifest_template());
+  EXPECT_EQ(testsupport::exit_status("'" TESSERAIMPORT_EXE "' init '" + tmpl + "' 2> /dev/null"), 2);
+
   // --help and a wrong command line.
   EXPECT_EQ(testsupport::exit_status("'" TESSERAIMPORT_EXE "' --help > /dev/null"), 0);
   EXPECT_EQ(testsupport::exit_status("'" TESSERAIMPORT_EXE "' import x 2> /dev/null"), 2);
