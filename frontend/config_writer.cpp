@@ -1,15 +1,15 @@
 #include "frontend/config_writer.h"
 
 #include "engines/common/config_writer.h"
-#include "frontend/orvtar_items.h"
+#include "orvtar/control/config_items.h"
 #include "records/record_io.h"
 
 namespace fe {
 
 void write_orvtar_configs(const RunSettings& rs, const Scenario& s, const std::string& dir) {
-  for (std::string_view file : orvtar_files()) {
-    rec::Unit u(dir + "/" + std::string(file), rec::Status::Unknown);
-    for (const Item& it : orvtar_items()) {
+  for (orv::ConfigFile file : orv::CONFIG_FILES) {
+    rec::Unit u(dir + "/" + std::string(orv::file_name(file)), rec::Status::Unknown);
+    for (const orv::ConfigItem& it : orv::config_items()) {
       if (it.file != file) continue;
       const std::string& value = it.name == "ES1990" ? s.es1990 : rs.orvtar.at(std::string(it.name));
       u.write("(A10,1X,A,2X,A)", {value, it.name, it.meaning});

@@ -3,11 +3,15 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "engines/common/catalogue.h"
 #include "frontend/data_tree.h"
-#include "frontend/orvtar_items.h"
+#include "orvtar/control/config.h"
+#include "orvtar/control/config_items.h"
+#include "orvtar/control/config_values.h"
 #include "records/record_io.h"
 
 namespace fs = std::filesystem;
@@ -41,42 +45,49 @@ bool parse_real(const std::string& t, double& v) {
   return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(v);
 }
 
-std::string range_text(const Item& it) {
-  std::ostringstream os;
-  auto num = [&](double x) {
-    std::ostringstream n;
-    n << x;
-    return n.str();
-  };
-  const char* what = it.kind == Kind::Int ? "an integer" : "a number";
-  bool lo = !std::isnan(it.min), hi = !std::isnan(it.max);
-  os << what;
-  if (lo && hi && it.kind == Kind::Int && it.min == it.max)
-    os << " equal to " << num(it.min);
-  else if (lo && hi)
-    os << (it.min_exclusive ? " above " : " from ") << num(it.min) << (it.min_exclusive ? " up to " : " to ")
-       << num(it.max);
-  else if (lo)
-    os << (it.min_exclusive ? " above " : " of at least ") << num(it.min);
-  else if (hi)
-    os << " of at most " << num(it.max);
-  return os.str();
+// The chain needs the drive files of the twenty-simulation run.
+constexpr int kChainRunMode = 1;
+
+void check_item(const SettingsFile& f, const Setting& s, const orv::ConfigItem& it) {
+  double v = 0;
+  bool ok = false;
+  if (it.type == orv::ItemType::Integer) {
+    long n = 0;
+    ok = parse_int(s.value, n) && n >= -999999999 && n <= 9999999999;
+    v = static_cast<double>(n);
+  } else {
+    ok = parse_real(s.value, v) && s.value.size() <= 10;
+  }
+  if (!ok || !orv::accepts(it, v)) {
+    bad(f, s, orv::accepted_text(it) + (s.value.size() > 10 ? " in at most 10 characters" : ""));
+  }
+  if (it.name == "IRUNMODE" && v != kChainRunMode)
+    bad(f, s, "1: the chain needs the twenty simulations, whose drive files weight the regional patterns");
 }
 
-void check_item(const SettingsFile& f, const Setting& s, const Item& it) {
-  double v = 0;
-  if (it.kind == Kind::Int) {
-    long n = 0;
-    if (!parse_int(s.value, n) || n < -999999999 || n > 9999999999) bad(f, s, range_text(it));
-    v = static_cast<double>(n);
-  } else if (!parse_real(s.value, v)) {
-    bad(f, s, range_text(it));
+// The settings the climate model derives from the items and the checks it
+// makes of their combinations, run here so that a setting it would refuse
+// stops the chain before anything runs.
+void check_combinations(const SettingsFile& f, const RunSettings& rs) {
+  orv::ConfigValues values;
+  for (const orv::ConfigItem& it : orv::config_items()) {
+    double v = 0;
+    parse_real(rs.orvtar.at(std::string(it.name)), v);
+    values.set(it, v);
   }
-  bool ok = true;
-  if (!std::isnan(it.min)) ok = it.min_exclusive ? v > it.min : v >= it.min;
-  if (!std::isnan(it.max)) ok = ok && v <= it.max;
-  if (it.kind == Kind::Real && s.value.size() > 10) ok = false;
-  if (!ok) bad(f, s, range_text(it) + (s.value.size() > 10 ? " in at most 10 characters" : ""));
+  auto state = std::make_unique<orv::OrvState>();
+  values.apply_to(*state);
+  try {
+    orv::derive_settings(*state, nullptr);
+    orv::check_config(*state);
+    orv::apply_r1(*state);
+    orv::apply_r2_to_r9(*state, nullptr);
+    orv::check_user_carbon_cycle(*state);
+  } catch (const orv::ConfigError& e) {
+    const std::string section = section_of(orv::file_name(e.item.file));
+    const Setting* at = f.find(section, e.item.name);
+    fail_line(f.name, at ? at->line : 0, "[" + section + "] " + e.problem);
+  }
 }
 
 std::string resolve(const SettingsFile& f, const std::string& path) {
@@ -278,7 +289,8 @@ void check_data_tree(const SettingsFile& f, RunSettings& rs) {
 
 RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir) {
   RunSettings rs;
-  for (const Item& it : orvtar_items()) rs.orvtar[std::string(it.name)] = std::string(it.deflt);
+  for (const orv::ConfigItem& it : orv::config_items())
+    rs.orvtar[std::string(it.name)] = std::string(it.default_value);
   rs.engines.IMOD.clear();
   for (int m = 1; m <= 17; ++m) rs.engines.IMOD.push_back(m);
 
@@ -305,12 +317,12 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
     } else if (s.section == "engines") {
       engine_setting(f, s, rs.engines);
     } else {
-      const Item* found = nullptr;
-      for (const Item& it : orvtar_items())
-        if (section_of(it.file) == s.section && upper(s.key) == it.name) found = &it;
+      const orv::ConfigItem* found = nullptr;
+      for (const orv::ConfigItem& it : orv::config_items())
+        if (section_of(orv::file_name(it.file)) == s.section && upper(s.key) == it.name) found = &it;
       if (!found) {
         bool known_section = false;
-        for (auto file : orvtar_files()) known_section |= section_of(file) == s.section;
+        for (orv::ConfigFile file : orv::CONFIG_FILES) known_section |= section_of(orv::file_name(file)) == s.section;
         if (!known_section)
           fail_line(f.name, s.line,
                     "unknown section [" + s.section +
@@ -321,6 +333,7 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
       rs.orvtar[std::string(found->name)] = s.value;
     }
   }
+  check_combinations(f, rs);
   rs.reference = scenario(f, ref, ref_halos, ref_es1990, "RCP4.5", rs.orvtar.at("ES1990"), data_dir);
   rs.policy = scenario(f, pol, pol_halos, pol_es1990, "RCP2.6", rs.orvtar.at("ES1990"), data_dir);
 
@@ -383,16 +396,16 @@ std::string default_settings_text() {
         "threshold = 0.0         # increase-above threshold, degC or % per degC of global warming\n"
         "observed = NEW          # observed baseline climatology: NEW or OLD\n"
         "data_root =             # model data tree; empty: $TESSERA_DATA_ROOT, else a synthetic tree\n";
-  std::string_view current;
-  for (const Item& it : orvtar_items()) {
+  std::optional<orv::ConfigFile> current;
+  for (const orv::ConfigItem& it : orv::config_items()) {
     if (it.file != current) {
       current = it.file;
-      os << "\n[" << section_of(it.file) << "]   # " << it.file << "\n";
+      os << "\n[" << section_of(orv::file_name(it.file)) << "]   # " << orv::file_name(it.file) << "\n";
     }
-    std::string line = std::string(it.name) + " = " + std::string(it.deflt);
+    std::string line = std::string(it.name) + " = " + std::string(it.default_value);
     if (line.size() < 22) line.resize(22, ' ');
     os << (it.name == "IRUNMODE" ? "# " : "") << line << " # " << it.meaning
-       << " (default " << it.deflt << ")\n";
+       << " (default " << it.default_value << ")\n";
   }
   return os.str();
 }

@@ -165,7 +165,9 @@ struct TextHash {
 
 const FormatSpec& format_spec(std::string_view text) {
   // Node-based map: references to cached entries stay valid as it grows.
-  static std::unordered_map<std::string, std::unique_ptr<FormatSpec>, TextHash, std::equal_to<>>
+  // One cache per thread: threads that read or write files at the same time
+  // share nothing, and the common path takes no lock.
+  thread_local std::unordered_map<std::string, std::unique_ptr<FormatSpec>, TextHash, std::equal_to<>>
       cache;
   auto it = cache.find(text);
   if (it != cache.end()) return *it->second;

@@ -28,8 +28,9 @@ struct FormatSpec {
 };
 
 // Parses `text`, or returns the cached result of an earlier call with the
-// same text. A malformed specification is a programming error and throws
-// rec::Error.
+// same text on the same thread (the reference stays valid while the thread
+// runs). Safe to call from several threads. A malformed specification is a
+// programming error and throws rec::Error.
 const FormatSpec& format_spec(std::string_view text);
 
 }  // namespace rec

@@ -11,12 +11,16 @@
 
 namespace rec {
 
-void fail(std::string_view file, long record, std::string_view what) {
+std::string located(std::string_view file, long record, std::string_view what) {
   std::string msg = printable(file);
   if (record > 0) msg += ", record " + std::to_string(record);
   msg += ": ";
   msg += what;
-  throw Error(msg);
+  return msg;
+}
+
+void fail(std::string_view file, long record, std::string_view what) {
+  throw Error(located(file, record, what));
 }
 
 namespace {

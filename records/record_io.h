@@ -28,7 +28,11 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Builds the standard message "FILE, record N: WHAT" and throws it.
+// The standard message "FILE, record N: WHAT" (without the record part
+// when N is 0).
+std::string located(std::string_view file, long record, std::string_view what);
+
+// Builds the standard message and throws it.
 [[noreturn]] void fail(std::string_view file, long record, std::string_view what);
 
 // "OLD" must exist; "UNKNOWN" is created empty when missing and is replaced

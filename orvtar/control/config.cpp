@@ -8,65 +8,24 @@
 
 namespace orv {
 
-void read_orvuser(OrvState& s, const std::string& file) {
-  rec::Unit u(file, rec::Status::Old);
-  u.read("(I10)", {s.LEVCO2});
-  u.read("(I10)", {s.IFEED});
-  u.read("(I10)", {s.LEVSO4});
-  u.read("(F10.0)", {s.DT2XUSER});
-  u.read("(F10.0)", {s.XK});
-  u.read("(I10)", {s.IVARW});
-  u.read("(I10)", {s.IMODEL});
-  u.read("(I10)", {s.IREFYR});
-  u.read("(I10)", {s.IPRTYR1});
-  u.read("(I10)", {s.IYEND});
-  u.read("(I10)", {s.IPRTSTEP});
-  u.read("(I10)", {s.IUSERICE});
+void read_config_file(OrvState& s, ConfigFile file, const std::string& path) {
+  rec::Unit u(path, rec::Status::Old);
+  for (const ConfigItem& item : config_items()) {
+    if (item.file != file) continue;
+    if (item.type == ItemType::Integer) u.read(item.record_format(), {s.*item.integer});
+    else u.read(item.record_format(), {s.*item.real});
+  }
   u.close();
+}
 
+namespace {
+
+void derive_after_user(OrvState& s) {
   // U1
   if (s.IYEND > 2504) s.IYEND = 2504;
 }
 
-void read_orvgas(OrvState& s, rec::Unit& report, const std::string& file) {
-  rec::Unit u(file, rec::Status::Old);
-  u.read("(I10)", {s.IGASUSER});
-  u.read("(F10.0)", {s.D80SIN});
-  u.read("(F10.0)", {s.FOC80SIN});
-  u.read("(F10.0)", {s.CCFB1});
-  u.read("(F10.0)", {s.CCFB2});
-  u.read("(F10.0)", {s.CCFB3});
-  u.read("(F10.0)", {s.CCFB4});
-  u.read("(I10)", {s.IMETH});
-  u.read("(I10)", {s.LEVCH4});
-  u.read("(F10.0)", {s.TAUCH4U});
-  u.read("(F10.0)", {s.TAUCH4M});
-  u.read("(F10.0)", {s.DTAUCH4});
-  u.read("(F10.0)", {s.TAUSINK1});
-  u.read("(F10.0)", {s.TAUSINK2});
-  u.read("(F10.0)", {s.CH4C90});
-  u.read("(F10.0)", {s.CH4DC90});
-  u.read("(F10.0)", {s.TAUN2O});
-  u.read("(F10.0)", {s.N2OC90});
-  u.read("(F10.0)", {s.N2ODC90});
-  u.read("(F10.0)", {s.QN2OC});
-  u.read("(F10.0)", {s.QDIRU});
-  u.read("(F10.0)", {s.QINDU});
-  u.read("(F10.0)", {s.QBIOU});
-  u.read("(F10.0)", {s.QFOCU});
-  u.read("(I10)", {s.IFOCSC});
-  u.read("(F10.0)", {s.QO3DU});
-  u.read("(I10)", {s.IO3FEED});
-  u.read("(I10)", {s.IHALO});
-  u.read("(F10.0)", {s.GASK1});
-  u.read("(F10.0)", {s.GASK2});
-  u.read("(F10.0)", {s.GASK3});
-  u.read("(F10.0)", {s.GASK4});
-  u.read("(F10.0)", {s.GASK5});
-  u.read("(I10)", {s.IGASKDEF});
-  u.read("(I10)", {s.ITAUFB});
-  u.close();
-
+void derive_after_gas(OrvState& s, rec::Unit* report) {
   // G1
   if (s.IGASUSER == 1) {
     s.LEVCO2 = 4;
@@ -95,34 +54,16 @@ void read_orvgas(OrvState& s, rec::Unit& report, const std::string& file) {
   }
   // G6: the report's first line when a case number is too large.
   if (s.LEVCO2 > 4 || s.LEVCH4 > 4 || s.LEVSO4 > 4) {
-    report.write("(1X,'LEVCO2, LEVCH4 AND/OR LEVSO4 WRONGLY SET > 4 :',' RESET AT 2')");
+    if (report) report->write("(1X,'LEVCO2, LEVCH4 AND/OR LEVSO4 WRONGLY SET > 4 :',' RESET AT 2')");
     if (s.LEVCO2 > 4) s.LEVCO2 = 2;
     if (s.LEVCH4 > 4) s.LEVCH4 = 2;
     if (s.LEVSO4 > 4) s.LEVSO4 = 2;
   }
 }
 
-void read_orvmod(OrvState& s, const std::string& file) {
-  rec::Unit u(file, rec::Status::Old);
-  u.read("(F10.0)", {s.TOFAC});
-  u.read("(F10.0)", {s.QCO2COEF});
-  u.read("(F10.0)", {s.RLO});
-  u.read("(F10.0)", {s.HM});
-  u.read("(F10.0)", {s.W0});
-  u.read("(F10.0)", {s.PI});
-  u.read("(F10.0)", {s.TWZERONH});
-  u.read("(F10.0)", {s.TWZEROSH});
-  u.read("(F10.0)", {s.XKLO});
-  u.read("(F10.0)", {s.XKNS});
-  u.read("(I10)", {s.ICO2CONC});
-  u.read("(F10.0)", {s.CO2SCALE});
-  u.read("(I10)", {s.IQEXTRA});
-  u.read("(F10.0)", {s.QOFFSET});
-  u.read("(F10.0)", {s.QFACTOR});
+void derive_after_mod(OrvState& s) {
   // M1, with DT2XUSER as read from ORVUSER.CFG
   if (s.RLO > 2.0f) s.RLO = 1.05f + 0.6228f * std::exp(-0.339f * s.DT2XUSER);
-  u.close();
-
   // M2
   if (s.IVARW == 2) s.TWZEROSH = s.TWZERONH;
   // M3
@@ -145,47 +86,7 @@ void read_orvmod(OrvState& s, const std::string& file) {
   }
 }
 
-void read_orvrun(OrvState& s, const std::string& file) {
-  rec::Unit u(file, rec::Status::Old);
-  u.read("(I10)", {s.IRUNMODE});
-  u.read("(I10)", {s.IDISSTEP});
-  u.read("(I10)", {s.ICONCYR});
-  u.read("(I10)", {s.IQKYOTO});
-  u.read("(I10)", {s.IWSCALE});
-  u.close();
-}
-
-void read_orvxtra(OrvState& s, const std::string& file) {
-  rec::Unit u(file, rec::Status::Old);
-  u.read("(I10)", {s.IWPROF});
-  u.read("(F10.0)", {s.DT});
-  u.read("(I10)", {s.ITEMPTAB});
-  u.read("(I10)", {s.IEMSTEP});
-  u.read("(I10)", {s.ICCSTEP});
-  u.read("(I10)", {s.ICONCSTEP});
-  u.read("(I10)", {s.IQSTEP});
-  u.read("(F10.0)", {s.TOFFSET});
-  u.read("(F10.0)", {s.DELQH2O});
-  u.read("(F10.0)", {s.ESNAT});
-  u.read("(I10)", {s.IQGHG});
-  u.read("(F10.0)", {s.CH4CONV});
-  u.read("(F10.0)", {s.SOHM});
-  u.read("(F10.0)", {s.DSOH});
-  u.read("(F10.0)", {s.GAMOH});
-  u.read("(F10.0)", {s.CNOXM});
-  u.read("(F10.0)", {s.DCNOX});
-  u.read("(F10.0)", {s.CCOM});
-  u.read("(F10.0)", {s.DCCO});
-  u.read("(F10.0)", {s.CVOCM});
-  u.read("(F10.0)", {s.DCVOC});
-  u.read("(I10)", {s.IXTRAZERO});
-  u.read("(F10.0)", {s.N2OCONV});
-  u.read("(F10.0)", {s.SN2O});
-  u.read("(I10)", {s.LAGN2O});
-  u.read("(F10.0)", {s.WTHC});
-  u.read("(F10.0)", {s.ES1990});
-  u.close();
-
+void derive_after_xtra(OrvState& s) {
   // X1
   if (s.IXTRAZERO == 1) {
     s.CNOXM = 0;
@@ -194,12 +95,27 @@ void read_orvxtra(OrvState& s, const std::string& file) {
   }
 }
 
+}  // namespace
+
+void derive_after(ConfigFile file, OrvState& s, rec::Unit* report) {
+  switch (file) {
+    case ConfigFile::User: derive_after_user(s); break;
+    case ConfigFile::Gas: derive_after_gas(s, report); break;
+    case ConfigFile::Mod: derive_after_mod(s); break;
+    case ConfigFile::Run: break;
+    case ConfigFile::Xtra: derive_after_xtra(s); break;
+  }
+}
+
 void read_config_files(OrvState& s, rec::Unit& report) {
-  read_orvuser(s);
-  read_orvgas(s, report);
-  read_orvmod(s);
-  read_orvrun(s);
-  read_orvxtra(s);
+  for (ConfigFile file : CONFIG_FILES) {
+    read_config_file(s, file, std::string(file_name(file)));
+    derive_after(file, s, &report);
+  }
+}
+
+void derive_settings(OrvState& s, rec::Unit* report) {
+  for (ConfigFile file : CONFIG_FILES) derive_after(file, s, report);
 }
 
 void apply_r1(OrvState& s) {
@@ -219,7 +135,7 @@ void apply_r1(OrvState& s) {
   }
 }
 
-void apply_r2_to_r9(OrvState& s, rec::Unit& report) {
+void apply_r2_to_r9(OrvState& s, rec::Unit* report) {
   // R2
   if (s.IRUNMODE == 1) {
     s.NSIMS = 20;
@@ -244,13 +160,15 @@ void apply_r2_to_r9(OrvState& s, rec::Unit& report) {
   s.FK = CP * RHO * AREAF / 31.5576f;
   // R9: the bounds themselves are accepted.
   if (s.D80SIN < -0.5f) {
-    report.write("(/,1X,'*** ERROR : D80SIN SET TOO LOW AT',F7.3,' : RESET AT',F7.3,' ***')",
-                 {s.D80SIN, -0.5f});
+    if (report)
+      report->write("(/,1X,'*** ERROR : D80SIN SET TOO LOW AT',F7.3,' : RESET AT',F7.3,' ***')",
+                    {s.D80SIN, -0.5f});
     s.D80SIN = -0.5f;
   }
   if (s.D80SIN > 3.0f) {
-    report.write("(/,1X,'*** ERROR : D80SIN SET TOO HIGH AT',F7.3,' : RESET AT',F7.3,' ***')",
-                 {s.D80SIN, 3.0f});
+    if (report)
+      report->write("(/,1X,'*** ERROR : D80SIN SET TOO HIGH AT',F7.3,' : RESET AT',F7.3,' ***')",
+                    {s.D80SIN, 3.0f});
     s.D80SIN = 3.0f;
   }
 }

@@ -1,77 +1,102 @@
 #include "orvtar/control/display_files.h"
 
 #include "orvtar/control/report_common.h"
-#include "orvtar/control/report_concentrations.h"
 #include "orvtar/control/report_forcing.h"
 #include "records/record_io.h"
 
 namespace orv {
 
-void write_concs_dis(const OrvState& s) {
+namespace {
+
+// Value of year index i.
+float at(const SimulationResult& r, Output o, int i) { return r[o].at(year_of(i)); }
+
+// The forcing row of year index i minus that of 1990, column by column.
+ForcingRow forcing_change_from_1990(const SimulationResult& r, int i) {
+  const auto d = [&](Output o) { return at(r, o, i) - at(r, o, 226); };
+  return ForcingRow{d(Output::ForcingCo2),
+                    d(Output::ForcingCh4),
+                    d(Output::ForcingN2o),
+                    d(Output::ForcingHalocarbons),
+                    d(Output::ForcingTroposphericOzone),
+                    d(Output::ForcingSulphateDirect),
+                    d(Output::ForcingSulphateIndirect),
+                    d(Output::ForcingBiomassAerosol),
+                    d(Output::ForcingTotal),
+                    d(Output::ForcingFossilOrganicBlackCarbon),
+                    d(Output::ForcingCh4Ozone),
+                    d(Output::ForcingStratosphericOzone),
+                    d(Output::ForcingMontrealGases),
+                    d(Output::ForcingOtherHalocarbons)};
+}
+
+}  // namespace
+
+void write_concs_dis(const OrvState& run, const SimulationResult& r) {
   rec::Unit out("concs.dis", rec::Status::Output);
   auto header = [&] {
     out.write("(1X,'YEAR CO2USER   CO2LO  CO2MID   CO2HI',' CH4USER   CH4LO  CH4MID   CH4HI     N2O',' MIDTAUCH4')");
   };
   header();
-  stepped_loop(1, s.NYEND, s.IDISSTEP, [&](int i) {
-    const ConcentrationRow r = concentration_row(s, i);
+  stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
     const int year = year_of(i);
+    const float CO2 = at(r, Output::Co2, i), CH4 = at(r, Output::Ch4, i), N2O = at(r, Output::N2o, i);
     if (i < 226) {
-      out.write("(1X,I4,9F8.1)", {year, r.CO2, r.CO2, r.CO2, r.CO2, r.CH4, r.CH4, r.CH4, r.CH4, r.N2O});
+      out.write("(1X,I4,9F8.1)", {year, CO2, CO2, CO2, CO2, CH4, CH4, CH4, CH4, N2O});
     } else {
-      out.write("(1X,I4,9F8.1,F10.2)", {year, r.CO2, r.CO2LO, r.CO2MID, r.CO2HI, r.CH4, r.CH4LO,
-                                        r.CH4MID, r.CH4HI, r.N2O, r.TAUCH4});
+      out.write("(1X,I4,9F8.1,F10.2)",
+                {year, CO2, at(r, Output::Co2Low, i), at(r, Output::Co2Mid, i),
+                 at(r, Output::Co2High, i), CH4, at(r, Output::Ch4Low, i), at(r, Output::Ch4Mid, i),
+                 at(r, Output::Ch4High, i), N2O, at(r, Output::Ch4Lifetime, i)});
     }
   });
   header();
   out.close();
 }
 
-void write_forcings_dis(const OrvState& s) {
+void write_forcings_dis(const OrvState& run, const SimulationResult& r) {
   rec::Unit out("forcings.dis", rec::Status::Output);
   write_forcing_header(out);
-  stepped_loop(1990, s.IYEND, s.IDISSTEP,
-               [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(s, year - 1764)); });
+  stepped_loop(1990, run.IYEND, run.IDISSTEP,
+               [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(r, year - 1764)); });
   write_forcing_header(out);
   out.close();
 }
 
-void write_temps_dis(const OrvState& s) {
+void write_temps_dis(const OrvState& run, const ResultStores& k) {
   rec::Unit out("temps.dis", rec::Status::Output);
   auto header = [&] { out.write("(1X,'YEAR  TEMUSER    TEMLO   TEMMID    TEMHI TEMNOSO2')"); };
   header();
-  stepped_loop(1, s.NYEND, s.IDISSTEP, [&](int i) {
-    out.write("(1X,I4,5F9.3)", {year_of(i), s.TEMUSER[i], s.TEMLO[i], s.TEMMID[i], s.TEMHI[i], s.TEMNOSO2[i]});
+  stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
+    out.write("(1X,I4,5F9.3)", {year_of(i), k.TEMUSER[i], k.TEMLO[i], k.TEMMID[i], k.TEMHI[i], k.TEMNOSO2[i]});
   });
   header();
   out.close();
 }
 
-void write_sealev_dis(const OrvState& s) {
+void write_sealev_dis(const OrvState& run, const ResultStores& k) {
   rec::Unit out("sealev.dis", rec::Status::Output);
   auto header = [&] { out.write("(1X,'YEAR  MSLUSER    MSLLO   MSLMID    MSLHI')"); };
   header();
-  stepped_loop(1, s.NYEND, s.IDISSTEP, [&](int i) {
-    out.write("(1X,I4,5F9.1)", {year_of(i), s.MSLUSER[i], s.MSLLO[i], s.MSLMID[i], s.MSLHI[i]});
+  stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
+    out.write("(1X,I4,5F9.1)", {year_of(i), k.MSLUSER[i], k.MSLLO[i], k.MSLMID[i], k.MSLHI[i]});
   });
   header();
   out.close();
 }
 
-void write_emiss_dis(const OrvState& s) {
+void write_emiss_dis(const OrvState& run, const SimulationResult& r) {
   rec::Unit out("emiss.dis", rec::Status::Output);
   auto header = [&] {
     out.write("(1X,'YEAR  FOSSCO2 NETDEFOR      CH4      N2O',' SO2-REG1 SO2-REG2 SO2-REG3   SO2-GL')");
   };
   header();
-  // The base ES1990 is taken off in the shares 38/75, 47/75 and 65/75, which
-  // add up to 2, so that the global column equals SO2TOT.
-  stepped_loop(226, s.NYEND, s.IDISSTEP, [&](int i) {
-    const float reg1 = s.SO2REG1[i] - 0.5066667f * s.ES1990;
-    const float reg2 = s.SO2REG2[i] - 0.6266667f * s.ES1990;
-    const float reg3 = s.SO2REG3[i] - 0.8666667f * s.ES1990;
-    out.write("(1X,I4,8F9.2)", {year_of(i), s.EFOSS[i], s.NETDEF[i], s.EMCH4[i], s.EMN2O[i], reg1,
-                               reg2, reg3, reg1 + reg2 + reg3});
+  stepped_loop(226, run.NYEND, run.IDISSTEP, [&](int i) {
+    out.write("(1X,I4,8F9.2)",
+              {year_of(i), at(r, Output::EmissionsFossilCo2, i), at(r, Output::EmissionsLandUseCo2, i),
+               at(r, Output::EmissionsCh4, i), at(r, Output::EmissionsN2o, i),
+               at(r, Output::EmissionsSo2Region1, i), at(r, Output::EmissionsSo2Region2, i),
+               at(r, Output::EmissionsSo2Region3, i), at(r, Output::EmissionsSo2Global, i)});
   });
   header();
   out.close();

@@ -24,12 +24,12 @@ struct ScaledRegions {
   float TSCL[6][NDRV] = {};  // k = 3..5, y = i - 196
 };
 
-void scale_regions(const OrvState& s, int p, ScaledRegions& r) {
+void scale_regions(const OrvState& s, const ResultStores& k, int p, ScaledRegions& r) {
   const int n = s.NYEND;
   for (int i = 197; i <= n; ++i) {
     const int y = i - 196;
-    r.RATIO[i] = aerosol_ratio(s.TDRV[1][p][y], s.TDRV[2][p][y], s.TDRV[3][p][y],
-                               s.TDRV[4][p][y], s.TDRV[5][p][y]);
+    r.RATIO[i] = aerosol_ratio(k.TDRV[1][p][y], k.TDRV[2][p][y], k.TDRV[3][p][y],
+                               k.TDRV[4][p][y], k.TDRV[5][p][y]);
   }
   // Seven-year running mean; the three years at each end keep their ratio.
   for (int i = 197; i <= n; ++i) {
@@ -43,11 +43,11 @@ void scale_regions(const OrvState& s, int p, ScaledRegions& r) {
   }
   for (int i = 197; i <= n; ++i) {
     const int y = i - 196;
-    for (int k = 3; k <= 5; ++k) r.TSCL[k][y] = s.TDRV[k][p][y] * r.RSMOOTH[i];
+    for (int c = 3; c <= 5; ++c) r.TSCL[c][y] = k.TDRV[c][p][y] * r.RSMOOTH[i];
   }
 }
 
-void write_head(rec::Unit& out, const OrvState& s, int p) {
+void write_head(rec::Unit& out, const OrvState& s, const ResultStores& k, int p) {
   out.write("(1X,'PROFILE: ',A20)", {s.PROFILE});
   switch (p) {
     case 1: out.write("(/,1X,'LOW CLIMATE MODEL PARAMETERS')"); break;
@@ -57,12 +57,12 @@ void write_head(rec::Unit& out, const OrvState& s, int p) {
     default: break;
   }
   out.write("(/,2X,'YEAR       GHG     ESO21     ESO22     ESO23','       SUM')");
-  out.write("(1X,'REF T',40X,F10.4)", {s.TAVG[p]});
+  out.write("(1X,'REF T',40X,F10.4)", {k.TAVG[p]});
 }
 
 }  // namespace
 
-void write_drive_files(const OrvState& s) {
+void write_drive_files(const OrvState& s, const ResultStores& k) {
   static constexpr const char* STEM[5] = {"", "lodrive", "middrive", "hidrive", "usrdrive"};
   rec::Unit raw[5], scaled[5];
   for (int p = 1; p <= 4; ++p) {
@@ -71,12 +71,12 @@ void write_drive_files(const OrvState& s) {
   }
   ScaledRegions r;
   for (int p = 1; p <= 4; ++p) {
-    scale_regions(s, p, r);
-    write_head(raw[p], s, p);
-    write_head(scaled[p], s, p);
+    scale_regions(s, k, p, r);
+    write_head(raw[p], s, k, p);
+    write_head(scaled[p], s, k, p);
     for (int y = 1; y <= s.NYEND - 196; ++y) {
       const int year = 1960 + y;
-      const auto& t = s.TDRV;
+      const auto& t = k.TDRV;
       raw[p].write("(1X,I5,5F10.4)", {year, t[2][p][y], t[3][p][y], t[4][p][y], t[5][p][y], t[1][p][y]});
       scaled[p].write("(1X,I5,5F10.4)",
                       {year, t[2][p][y], r.TSCL[3][y], r.TSCL[4][y], r.TSCL[5][y], t[1][p][y]});

@@ -5,6 +5,7 @@
 // they add up to the total aerosol effect (the .out files).
 #pragma once
 
+#include "orvtar/control/result_stores.h"
 #include "orvtar/physics/state.h"
 
 namespace orv {
@@ -14,7 +15,8 @@ namespace orv {
 // effect.
 float aerosol_ratio(float total, float ghg, float reg1, float reg2, float reg3);
 
-// Creates the eight files in the working directory and writes them.
-void write_drive_files(const OrvState& s);
+// Creates the eight files in the working directory and writes them from
+// the stores of the run configured in `s` (NYEND, PROFILE).
+void write_drive_files(const OrvState& s, const ResultStores& k);
 
 }  // namespace orv

@@ -1,5 +1,7 @@
 #include "orvtar/control/emissions.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "orvtar/control/input_errors.h"
@@ -32,23 +34,42 @@ void INTERP(int N, int IOFF, const int (&X)[MAXEMK + 1], const float (&Y)[MAXEMK
   }
 }
 
-void read_gasemk(OrvState& s, const std::string& file) {
+EmissionsProfile read_gasemk(const std::string& file) {
+  EmissionsProfile p;
+  p.file = file;
   rec::Unit u(file, rec::Status::Old);
-  u.read("(I2)", {s.NEMK});
-  if (s.NEMK < 1 || s.NEMK > MAXEMK - 1) {
+  u.read("(I2)", {p.NEMK});
+  if (p.NEMK < 1 || p.NEMK > MAXEMK - 1) {
     rec::fail(file, 1,
-              "NEMK = " + std::to_string(s.NEMK) + "; expected 1 to " +
+              "NEMK = " + std::to_string(p.NEMK) + "; expected 1 to " +
                   std::to_string(MAXEMK - 1) + " data records");
   }
   std::string profile(20, ' ');
   u.read("(a)", {profile});
-  profile.copy(s.PROFILE, 20);
-  s.PROFILE[20] = '\0';
+  profile.copy(p.PROFILE, 20);
+  p.PROFILE[20] = '\0';
   u.skip();
   u.skip();
   u.skip();
+  for (int j = 1; j <= p.NEMK; ++j) u.read("(1X,I5,18F10.0)", {p.IYR[j], rec::slice(p.EMKV[j], 1, 18)});
+  u.close();
+  // The last record's year is written into every series; it must lie on
+  // the year axis.
+  if (p.IYR[p.NEMK] < 1764 || p.IYR[p.NEMK] > LASTYEAR) {
+    rec::fail(file, 5 + p.NEMK,
+              "last profile year " + std::to_string(p.IYR[p.NEMK]) + "; expected 1764 to " +
+                  std::to_string(LASTYEAR));
+  }
+  return p;
+}
+
+void build_emissions(OrvState& s, const EmissionsProfile& p) {
+  const std::string& file = p.file;
+  s.NEMK = p.NEMK;
+  std::copy(std::begin(p.PROFILE), std::end(p.PROFILE), s.PROFILE);
+  std::copy(std::begin(p.IYR), std::end(p.IYR), s.IYR);
+  std::copy(&p.EMKV[0][0], &p.EMKV[0][0] + std::size(p.EMKV) * std::size(p.EMKV[0]), &s.EMKV[0][0]);
   for (int j = 1; j <= s.NEMK; ++j) {
-    u.read("(1X,I5,18F10.0)", {s.IYR[j], rec::slice(s.EMKV[j], 1, 18)});
     // The SO2 columns are changes from 1990: add the base to each region,
     // and count it once in the total.
     s.EMKV[j][8] += s.ES1990;
@@ -56,15 +77,7 @@ void read_gasemk(OrvState& s, const std::string& file) {
     s.EMKV[j][10] += s.ES1990;
     s.EMKTOT[j] = s.EMKV[j][8] + s.EMKV[j][9] + s.EMKV[j][10] - 2.0f * s.ES1990;
   }
-  u.close();
-  // The last record's year is written into every series; it must lie on
-  // the year axis.
   const long lastrec = 5 + s.NEMK;
-  if (s.IYR[s.NEMK] < 1764 || s.IYR[s.NEMK] > LASTYEAR) {
-    rec::fail(file, lastrec,
-              "last profile year " + std::to_string(s.IYR[s.NEMK]) + "; expected 1764 to " +
-                  std::to_string(LASTYEAR));
-  }
 
   // Last year of the run: limited by the profile unless CO2 is prescribed.
   if (s.ICO2CONC == 0) {

@@ -11,9 +11,9 @@
 namespace orv {
 
 // A value as a message shows it ("%g": no trailing zeros).
-inline std::string value_text(float v) {
+inline std::string value_text(double v) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+  std::snprintf(buf, sizeof buf, "%g", v);
   return buf;
 }
 

@@ -5,7 +5,6 @@
 #include <exception>
 
 #include "orvtar/control/run_driver.h"
-#include "orvtar/physics/state.h"
 #include "records/command_line.h"
 
 constexpr const char* kUsage =
@@ -18,10 +17,8 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   if (int rc = rec::no_arguments(argc, argv, kUsage); rc >= 0) return rc;
-  // The state is large (fixed-capacity series), so it lives outside the stack.
-  static orv::OrvState s;
   try {
-    orv::run(s);
+    orv::run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvtar: %s\n", e.what());
     return 2;

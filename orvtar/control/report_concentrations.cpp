@@ -51,7 +51,7 @@ void set_concentrations_before_1765(OrvState& s) {
   s.N2O[0] = s.N2O[1];
 }
 
-void write_concentration_table(rec::Unit& out, OrvState& s) {
+void write_concentration_table(rec::Unit& out, const OrvState& s) {
   out.write("(1X,'  ')");
   out.write("(1X,'****************************************************')");
   out.write("(1X,'  ')");
@@ -71,7 +71,6 @@ void write_concentration_table(rec::Unit& out, OrvState& s) {
   write_range_title(out);
   write_header(out);
 
-  set_concentrations_before_1765(s);
   stepped_loop(1, s.NYEND, s.ICONCSTEP, [&](int i) {
     const ConcentrationRow r = concentration_row(s, i);
     const int year = year_of(i);

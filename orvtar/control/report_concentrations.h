@@ -21,9 +21,10 @@ struct ConcentrationRow {
 ConcentrationRow concentration_row(const OrvState& s, int i);
 
 // Sets element 0 of CO2, CH4 and N2O (the year before 1765) so that the
-// mid-year value of 1765 is defined; done as the table starts.
+// mid-year value of 1765 is defined; done at the end of each simulation.
 void set_concentrations_before_1765(OrvState& s);
 
-void write_concentration_table(rec::Unit& out, OrvState& s);
+// Needs the concentrations of the year before 1765 set.
+void write_concentration_table(rec::Unit& out, const OrvState& s);
 
 }  // namespace orv

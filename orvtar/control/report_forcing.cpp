@@ -4,7 +4,9 @@
 
 namespace orv {
 
-ForcingRow forcing_row(const OrvState& s, int i) {
+AerosolSeries kept_aerosol(const OrvState& s) { return {s.QAERKEEP, s.QAERDIRKEEP, 1861}; }
+
+ForcingRow forcing_row(const OrvState& s, int i, const AerosolSeries& aerosol) {
   const float qco2 = midyear(s.QCO2, i);
   const float qch4 = midyear(s.QCH4, i);
   const float qn2o = midyear(s.QN2O, i);
@@ -13,9 +15,9 @@ ForcingRow forcing_row(const OrvState& s, int i) {
   const float qbio = midyear(s.QBIO, i);
   const float qch4o3 = midyear(s.QCH4O3, i);
   const float qfoc = midyear(s.QFOC, i);
-  const bool sulphate = year_of(i) > 1860;
-  const float qaer = sulphate ? midyear(s.QAERKEEP, i) : 0.0f;
-  const float qaerdir = sulphate ? midyear(s.QAERDIRKEEP, i) : 0.0f;
+  const bool sulphate = year_of(i) >= aerosol.first_year;
+  const float qaer = sulphate ? midyear(aerosol.QAER, i) : 0.0f;
+  const float qaerdir = sulphate ? midyear(aerosol.QAERDIR, i) : 0.0f;
 
   ForcingRow r;
   r.CO2 = qco2;
@@ -35,9 +37,9 @@ ForcingRow forcing_row(const OrvState& s, int i) {
   return r;
 }
 
-ForcingRow forcing_change_from_1990(const OrvState& s, int i) {
-  const ForcingRow a = forcing_row(s, i);
-  const ForcingRow b = forcing_row(s, 226);
+ForcingRow forcing_change_from_1990(const OrvState& s, int i, const AerosolSeries& aerosol) {
+  const ForcingRow a = forcing_row(s, i, aerosol);
+  const ForcingRow b = forcing_row(s, 226, aerosol);
   return ForcingRow{a.CO2 - b.CO2,         a.CH4tot - b.CH4tot,   a.N2O - b.N2O,
                     a.HALOtot - b.HALOtot, a.TROPOZ - b.TROPOZ,   a.SO4DIR - b.SO4DIR,
                     a.SO4IND - b.SO4IND,   a.BIOAER - b.BIOAER,   a.TOTAL - b.TOTAL,
@@ -69,13 +71,14 @@ void write_notes_and_header(rec::Unit& out, const OrvState& s) {
 }  // namespace
 
 void write_forcing_tables(rec::Unit& out, const OrvState& s) {
+  const AerosolSeries kept = kept_aerosol(s);
   out.write("(1X,'  ')");
   out.write("(1X,'****************************************************')");
   out.write("(1X,'  ')");
   out.write("(1X,'** GAS BY GAS DELTA-Q FROM 1990 : MIDYEAR VALUES **')");
   write_notes_and_header(out, s);
   stepped_loop(1990, s.IYEND, s.IQSTEP,
-               [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(s, year - 1764)); });
+               [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(s, year - 1764, kept)); });
   write_forcing_header(out);
 
   out.write("(1X,'  ')");
@@ -84,7 +87,7 @@ void write_forcing_tables(rec::Unit& out, const OrvState& s) {
   out.write("(1X,'** GAS BY GAS DELTA-Q FROM 1765 : MIDYEAR VALUES **')");
   write_notes_and_header(out, s);
   stepped_loop(1770, s.IYEND, s.IQSTEP,
-               [&](int year) { write_forcing_row(out, year, forcing_row(s, year - 1764)); });
+               [&](int year) { write_forcing_row(out, year, forcing_row(s, year - 1764, kept)); });
   write_forcing_header(out);
 }
 

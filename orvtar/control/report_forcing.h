@@ -8,16 +8,27 @@
 namespace orv {
 
 // Mid-year forcings of year index i, W/m**2, by column of the tables. The
-// tropospheric ozone of 1990 is that year's own value; the kept sulphate
-// aerosol series of simulation 1 count as zero up to 1860.
+// tropospheric ozone of 1990 is that year's own value.
 struct ForcingRow {
   float CO2, CH4tot, N2O, HALOtot, TROPOZ, SO4DIR, SO4IND, BIOAER, TOTAL, FOCFBC;
   float CH4O3, STRATO3, MONTDIR, QKYOTO;
 };
-ForcingRow forcing_row(const OrvState& s, int i);
+
+// The sulphate aerosol forcing a row shows: total and direct series, which
+// count as zero before `first_year`.
+struct AerosolSeries {
+  const float (&QAER)[NY];
+  const float (&QAERDIR)[NY];
+  int first_year;
+};
+// What the tables show: the series of simulation 1 (QAERKEEP, QAERDIRKEEP)
+// from 1861 on.
+AerosolSeries kept_aerosol(const OrvState& s);
+
+ForcingRow forcing_row(const OrvState& s, int i, const AerosolSeries& aerosol);
 
 // forcing_row(i) minus forcing_row of 1990, column by column.
-ForcingRow forcing_change_from_1990(const OrvState& s, int i);
+ForcingRow forcing_change_from_1990(const OrvState& s, int i, const AerosolSeries& aerosol);
 
 // One row under the tables' row format.
 void write_forcing_row(rec::Unit& out, int year, const ForcingRow& r);

@@ -3,27 +3,43 @@
 #include "orvtar/control/config.h"
 #include "orvtar/control/emissions.h"
 #include "orvtar/control/inputs.h"
+#include "orvtar/control/simulation.h"
 
 namespace orv {
 
-void startup(OrvState& s, rec::Unit& report) {
-  read_co2hist(s);
-
-  // Emptied at once, so that a run that stops before its first line leaves
-  // an empty report rather than an old one.
-  report.open("ORV.OUT", rec::Status::Output);
-
-  read_config_files(s, report);
+void load_run(OrvState& s, RunSource& src, rec::Unit* report) {
+  src.configure(s, report);
   check_config(s);
 
   apply_r1(s);
-  read_qhalos(s);
+  use_halocarbon_forcing(s, src.halocarbons(s.IHALO, s.IYEND));
   apply_r2_to_r9(s, report);
   check_user_carbon_cycle(s);
 
-  if (s.ICO2CONC >= 1) read_co2input(s);
-  if (s.IQEXTRA >= 1) read_qextra(s);
-  read_gasemk(s);
+  if (s.ICO2CONC >= 1) use_prescribed_co2(s, src.prescribed_co2(s.IYEND));
+  if (s.IQEXTRA >= 1) use_extra_forcing(s, src.extra_forcing());
+  build_emissions(s, src.emissions());
+}
+
+void startup(OrvState& s, rec::Unit& report, RunSource& src) {
+  use_co2_history(s, src.co2_history());
+  // Emptied at once, so that a run that stops before its first line leaves
+  // an empty report rather than an old one.
+  report.open("ORV.OUT", rec::Status::Output);
+  load_run(s, src, &report);
+}
+
+void startup(OrvState& s, rec::Unit& report) {
+  RunSource src = RunSource::files({});
+  startup(s, report, src);
+}
+
+std::unique_ptr<OrvState> prepare_model(RunSource& src) {
+  auto s = std::make_unique<OrvState>();
+  use_co2_history(*s, src.co2_history());
+  load_run(*s, src, nullptr);
+  prepare_run(*s);
+  return s;
 }
 
 }  // namespace orv

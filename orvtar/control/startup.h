@@ -1,18 +1,32 @@
-// Start-up of a climate model run: everything that happens before the
-// report head is written.
+// Start-up of a climate model run: the configuration with its derived
+// settings and checks, and the data files under those settings, from files
+// or from memory alike.
 #pragma once
 
+#include <memory>
+
+#include "orvtar/control/run_source.h"
 #include "orvtar/physics/state.h"
 #include "records/record_io.h"
 
 namespace orv {
 
-// In the working directory: reads co2hist.IN; creates the report ORV.OUT
-// into `report` (kept open for the rest of the run); reads the five
-// configuration files with their derived steps and rejects unusable
-// settings; applies R1, reads QHALOS.IN and applies R2 to R9 (reset lines
-// go to the report); reads co2input.dat and qextra.in when switched on and
-// GAS.EMK with its annual series. Failures throw rec::Error.
+// After the CO2 history: the configuration of `src` with its derived
+// settings (reset lines to the report when there is one) and checks; R1,
+// the halocarbon forcing, R2 to R9; the prescribed CO2 and extra forcing
+// when switched on, and the emissions profile with its annual series.
+// Failures throw rec::Error (ConfigError for a setting).
+void load_run(OrvState& s, RunSource& src, rec::Unit* report);
+
+// orvtar's start-up in the working directory: reads co2hist.IN; creates the
+// report ORV.OUT into `report` (kept open for the rest of the run); then
+// load_run from the files of `src`.
+void startup(OrvState& s, rec::Unit& report, RunSource& src);
 void startup(OrvState& s, rec::Unit& report);
+
+// A state ready to simulate (simulation.h) from the configuration and data
+// of `src`: start-up without a report, then the gas cycles of 1765 and the
+// extended emissions. Nothing is written.
+std::unique_ptr<OrvState> prepare_model(RunSource& src);
 
 }  // namespace orv

@@ -150,4 +150,8 @@ void ANNSTORE(OrvState& s, int n) {
   s.MSLTOT[n] = s.EXPN[n] + s.ICETOT[n];
 }
 
+void copy_kept_sea_level(const OrvState& from, OrvState& to, int set) {
+  for (int n = 0; n < NY; ++n) keep(to, set, n, kept(from, set, n));
+}
+
 }  // namespace orv

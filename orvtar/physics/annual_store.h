@@ -12,4 +12,9 @@ namespace orv {
 // just been reached, 2 or more) of the state series.
 void ANNSTORE(OrvState& s, int n);
 
+// Simulations 5 to 20 repeat the sea level that simulations 1 to 4 keep,
+// one store per parameter set (1 LOW .. 4 USER). Copies the store of `set`
+// from the state of the simulation that filled it into another state.
+void copy_kept_sea_level(const OrvState& from, OrvState& to, int set);
+
 }  // namespace orv

@@ -1,5 +1,6 @@
 // The climate model's whole state: configuration, input series, gas cycles,
-// forcing, the ocean column, annual results and the run driver's stores.
+// forcing, the ocean column, annual results and the aerosol forcing that
+// every simulation's report tables take from the first.
 //
 // Indexing follows the model's own numbering. A year index n stands for
 // calendar year 1764 + n (1 is 1765, 226 is 1990, 236 is 2000, 740 is 2504);
@@ -242,11 +243,7 @@ struct OrvState {
 
   // ---- Run driver ----
   int NSIM = 0, ICASE = 0, ISO2CASE = 0;
-  float TAVG[5] = {};              // mean 1981-2000 warming of each parameter set
   float QAERKEEP[NY] = {}, QAERDIRKEEP[NY] = {};  // aerosol forcing of simulation 1
-  float TEMLO[NY] = {}, TEMMID[NY] = {}, TEMHI[NY] = {}, TEMUSER[NY] = {}, TEMNOSO2[NY] = {};
-  float MSLLO[NY] = {}, MSLMID[NY] = {}, MSLHI[NY] = {}, MSLUSER[NY] = {};
-  float TDRV[6][5][NDRV] = {};     // drive-file warming by SO2 case, parameter set, year
 };
 
 }  // namespace orv

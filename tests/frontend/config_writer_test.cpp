@@ -9,7 +9,7 @@
 
 #include "engines/common/config.h"
 #include "frontend/config_writer.h"
-#include "frontend/orvtar_items.h"
+#include "orvtar/control/config_items.h"
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "orvtar/control/config.h"
@@ -61,7 +61,8 @@ TEST_F(InTempDir, ClimateModelFilesReadBackItemByItem) {
 TEST_F(InTempDir, DefaultsEqualTheBundledConfiguration) {
   fe::RunSettings rs = fe::validate_settings(fe::parse_settings("", "empty.ini"), PROJECT_DATA_DIR);
   fe::write_orvtar_configs(rs, rs.reference, ".");
-  for (std::string_view file : fe::orvtar_files()) {
+  for (orv::ConfigFile f : orv::CONFIG_FILES) {
+    const std::string_view file = orv::file_name(f);
     std::ifstream ours{std::string(file)};
     std::ifstream bundled(std::string(PROJECT_DATA_DIR) + "/defaults/" + std::string(file));
     std::string a, b;

@@ -41,11 +41,11 @@ TEST(Settings, ErrorsNameTheFileTheLineAndTheAcceptedValues) {
   EXPECT_EQ(error_of("[orvuser]\n\nLEVCO2 = 7\n"),
             "my.ini, line 3: [orvuser] LEVCO2 = \"7\": expected an integer from 1 to 4");
   EXPECT_EQ(error_of("[orvxtra]\nDT = 0\n"),
-            "my.ini, line 2: [orvxtra] DT = \"0\": expected a number above 0 up to 1");
+            "my.ini, line 2: [orvxtra] DT = \"0\": expected a number of at least 0.02 yr");
   EXPECT_EQ(error_of("[orvmod]\nHM = 70m\n"),
-            "my.ini, line 2: [orvmod] HM = \"70m\": expected a number above 0");
-  EXPECT_EQ(error_of("[orvrun]\nIRUNMODE = 0\n"),
-            "my.ini, line 2: [orvrun] IRUNMODE = \"0\": expected an integer equal to 1");
+            "my.ini, line 2: [orvmod] HM = \"70m\": expected a number above 0 m");
+  EXPECT_NE(error_of("[orvrun]\nIRUNMODE = 0\n").find("line 2: [orvrun] IRUNMODE = \"0\": expected 1"),
+            std::string::npos);
   EXPECT_NE(error_of("[orvgas]\nLEVC02 = 2\n").find("line 2: [orvgas] LEVC02"), std::string::npos);
   EXPECT_NE(error_of("[weather]\nx = 1\n").find("line 2: unknown section [weather]"), std::string::npos);
   EXPECT_NE(error_of("[engines]\nseason = WINTER\n").find("DJF, MAM, JJA, SON, or ANN"), std::string::npos);
@@ -128,6 +128,25 @@ TEST(Settings, ES1990IsSetForProfilesGivenByPathOnly) {
   EXPECT_EQ(rs.reference.es1990_source, "[scenarios] reference_es1990");
   EXPECT_EQ(rs.policy.es1990, "63.968");
   EXPECT_EQ(rs.policy.es1990_source, "bundled profile");
+}
+
+// Settings the climate model would refuse are refused here, before
+// anything runs, at the line that holds them; those it accepts pass.
+TEST(Settings, TheModelsOwnChecksRunBeforeAnythingElse) {
+  EXPECT_EQ(error_of("[orvxtra]\nDT = 0.01\n"),
+            "my.ini, line 2: [orvxtra] DT = \"0.01\": expected a number of at least 0.02 yr");
+  EXPECT_NE(error_of("[orvxtra]\nESNAT = 0\n").find("line 2: [orvxtra] ESNAT = \"0\": expected a number above 0"),
+            std::string::npos);
+  EXPECT_NE(error_of("[orvxtra]\nLAGN2O = 0\n").find("line 2: [orvxtra] LAGN2O = \"0\": expected an integer from 1"),
+            std::string::npos);
+  // A combination: the LOW CH4 lifetime TAUCH4M - DTAUCH4 would be negative.
+  EXPECT_NE(error_of("[orvgas]\nTAUCH4M = 9.6\nDTAUCH4 = 20\n")
+                .find("my.ini, line 3: [orvgas] DTAUCH4 = 20 leaves a LOW or HIGH CH4 lifetime of 0 or below"),
+            std::string::npos);
+  // The USER carbon cycle's 1990 gross deforestation, from two items.
+  EXPECT_NE(error_of("[orvuser]\nLEVCO2 = 4\n[orvgas]\nFOC80SIN = 9.0\n").find("line 4: [orvgas] FOC80SIN = 9"),
+            std::string::npos);
+  EXPECT_EQ(error_of("[orvuser]\nLEVSO4 = 0\n"), "");
 }
 
 TEST(Settings, EngineNamesBecomeProgramValues) {

@@ -136,7 +136,7 @@ TEST(StartupConfig, LandUseFluxLowerBoundLine) {
   RunDir dir;
   {
     rec::Unit report("ORV.OUT", rec::Status::Unknown);
-    orv::apply_r2_to_r9(*s, report);
+    orv::apply_r2_to_r9(*s, &report);
   }
   auto out = dir.lines("ORV.OUT");
   ASSERT_EQ(out.size(), 2u);
@@ -146,7 +146,7 @@ TEST(StartupConfig, LandUseFluxLowerBoundLine) {
   s->D80SIN = 3.0f;
   {
     rec::Unit report("BOUND.OUT", rec::Status::Unknown);
-    orv::apply_r2_to_r9(*s, report);
+    orv::apply_r2_to_r9(*s, &report);
   }
   EXPECT_TRUE(dir.lines("BOUND.OUT").empty());
 }
@@ -303,7 +303,9 @@ TEST(StartupConfig, LastYearLimitedTo2504) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 10, "3000");
   auto s = fresh_state();
-  orv::read_orvuser(*s);
+  orv::read_config_file(*s, orv::ConfigFile::User, "ORVUSER.CFG");
+  EXPECT_EQ(s->IYEND, 3000);
+  orv::derive_after(orv::ConfigFile::User, *s, nullptr);
   EXPECT_EQ(s->IYEND, 2504);
 }
 
@@ -312,14 +314,14 @@ TEST(StartupConfig, ShortOrMalformedFileNamesFileAndRecord) {
   dir.write("ORVRUN.CFG", "         1\n         1\n");
   auto s = fresh_state();
   try {
-    orv::read_orvrun(*s);
+    orv::read_config_file(*s, orv::ConfigFile::Run, "ORVRUN.CFG");
     FAIL() << "a short file was accepted";
   } catch (const rec::Error& e) {
     EXPECT_NE(std::string(e.what()).find("ORVRUN.CFG, record 3"), std::string::npos) << e.what();
   }
   dir.set("ORVMOD.CFG", 4, "7O.0");
   try {
-    orv::read_orvmod(*s);
+    orv::read_config_file(*s, orv::ConfigFile::Mod, "ORVMOD.CFG");
     FAIL() << "a malformed real was accepted";
   } catch (const rec::Error& e) {
     EXPECT_NE(std::string(e.what()).find("ORVMOD.CFG, record 4"), std::string::npos) << e.what();
@@ -390,45 +392,29 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"ORVXTRA.CFG", 23, "0.0", "ORVXTRA.CFG, record 23: N2OCONV = 0"},
         BadSetting{"ORVXTRA.CFG", 25, "0", "ORVXTRA.CFG, record 25: LAGN2O = 0"},
         BadSetting{"ORVXTRA.CFG", 25, "237", "ORVXTRA.CFG, record 25: LAGN2O = 237"},
-        BadSetting{"ORVXTRA.CFG", 27, "0.0", "ORVXTRA.CFG, record 27: ES1990 = 0"}));
+        BadSetting{"ORVXTRA.CFG", 27, "0.0", "ORVXTRA.CFG, record 27: ES1990 = 0"},
+        // Out-of-range switches and steps that once passed unchanged: a
+        // negative table step, an ice-melt case that overflowed the sea
+        // level, a driving temperature and a zero upwelling.
+        BadSetting{"ORVUSER.CFG", 11, "-5", "ORVUSER.CFG, record 11: IPRTSTEP = -5"},
+        BadSetting{"ORVUSER.CFG", 12, "7", "ORVUSER.CFG, record 12: IUSERICE = 7"},
+        BadSetting{"ORVUSER.CFG", 12, "-99999", "ORVUSER.CFG, record 12: IUSERICE = -99999"},
+        BadSetting{"ORVRUN.CFG", 5, "9", "ORVRUN.CFG, record 5: IWSCALE = 9"},
+        BadSetting{"ORVMOD.CFG", 5, "0.0", "ORVMOD.CFG, record 5: W0 = 0"}));
 
-TEST(StartupConfigAccepts, HarmlessValuesPassUnchanged) {
+TEST(StartupConfigAccepts, ValuesAtTheEndsOfTheirRanges) {
   RunDir dir;
-  dir.set("ORVUSER.CFG", 11, "-5");   // a negative step prints no stepped rows
-  dir.set("ORVUSER.CFG", 12, "7");    // no ice-melt line, no index
-  dir.set("ORVUSER.CFG", 6, "0");     // constant upwelling: the driving
-  dir.set("ORVRUN.CFG", 5, "9");      // temperature is never needed
-  dir.set("ORVMOD.CFG", 7, "0.0");
+  dir.set("ORVUSER.CFG", 3, "0");     // no aerosol forcing
+  dir.set("ORVUSER.CFG", 12, "3");    // HIGH ice melt for the USER set
   dir.set("ORVXTRA.CFG", 3, "6");     // a table layout without rows
   dir.set("ORVXTRA.CFG", 2, "0.02");  // the shortest step the time loop runs
+  dir.set("ORVXTRA.CFG", 25, "100");  // the longest N2O lag
   auto s = fresh_state();
   rec::Unit report;
   EXPECT_NO_THROW(orv::startup(*s, report));
-  EXPECT_EQ(s->IPRTSTEP, -5);
-  EXPECT_EQ(s->IWSCALE, 9);
+  EXPECT_EQ(s->LEVSO4, 0);
+  EXPECT_EQ(s->ITEMPTAB, 6);
   EXPECT_FLOAT_EQ(s->DT, 0.02f);
-}
-
-TEST(StartupConfigAccepts, ZeroUpwellingOutsideShutdownScaling) {
-  RunDir dir;
-  dir.set("ORVMOD.CFG", 5, "0.0");
-  auto s = fresh_state();
-  rec::Unit report;
-  EXPECT_NO_THROW(orv::startup(*s, report));
-
-  RunDir dir2;
-  dir2.set("ORVMOD.CFG", 5, "0.0");
-  dir2.set("ORVUSER.CFG", 6, "2");
-  dir2.set("ORVRUN.CFG", 5, "4");
-  auto s2 = fresh_state();
-  rec::Unit report2;
-  try {
-    orv::startup(*s2, report2);
-    FAIL() << "W0 = 0 accepted with the active-W scaling of the shutdown mode";
-  } catch (const rec::Error& e) {
-    EXPECT_NE(std::string(e.what()).find("ORVMOD.CFG, record 5: W0 = 0"), std::string::npos)
-        << e.what();
-  }
 }
 
 }  // namespace

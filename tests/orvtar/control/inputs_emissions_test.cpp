@@ -21,7 +21,7 @@ constexpr float UNSET = -7.0f;
 
 std::string error_of(orv::OrvState& s) {
   try {
-    orv::read_gasemk(s);
+    orv::build_emissions(s, orv::read_gasemk());
   } catch (const rec::Error& e) {
     return e.what();
   }
@@ -110,7 +110,7 @@ TEST(StartupEmissions, BundledProfile) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
-  orv::read_gasemk(*s);
+  orv::build_emissions(*s, orv::read_gasemk());
   EXPECT_EQ(std::string(s->PROFILE), "RCP4.5              ");
   EXPECT_EQ(s->NEMK, 62);
   EXPECT_EQ(s->IYEND, 2100);
@@ -150,7 +150,7 @@ TEST(StartupEmissions, LowCh4CaseSelectsItsOffsetAndLifetime) {
   dir.set("ORVGAS.CFG", 9, "1");
   auto s = fresh_state();
   read_config(*s);
-  orv::read_gasemk(*s);
+  orv::build_emissions(*s, orv::read_gasemk());
   EXPECT_FLOAT_EQ(s->DCH4SEL, s->DCH4[1]);
   EXPECT_FLOAT_EQ(s->TAUCH4SEL, 8.5f);
 }
@@ -161,14 +161,14 @@ TEST(StartupEmissions, ProfileEndLimitsRunUnlessCo2IsPrescribed) {
   dir.set("ORVUSER.CFG", 10, "2200");
   auto s = fresh_state();
   read_config(*s);
-  orv::read_gasemk(*s);
+  orv::build_emissions(*s, orv::read_gasemk());
   EXPECT_EQ(s->IYEND, 2100);
   EXPECT_EQ(s->NYEND, 336);
 
   dir.set("ORVMOD.CFG", 11, "1");
   auto p = fresh_state();
   read_config(*p);
-  orv::read_gasemk(*p);
+  orv::build_emissions(*p, orv::read_gasemk());
   EXPECT_EQ(p->IYEND, 2200);
   EXPECT_EQ(p->NYEND, 436);
   EXPECT_FLOAT_EQ(p->TEND, 435.0f);
@@ -184,7 +184,7 @@ TEST(StartupEmissions, LaterStepsExtendSo2AndBuildCoHistory) {
   RunDir dir;
   auto s = fresh_state();
   read_config(*s);
-  orv::read_gasemk(*s);
+  orv::build_emissions(*s, orv::read_gasemk());
   orv::extend_emissions(*s);
   const int n = s->NYEND;
   EXPECT_FLOAT_EQ(s->SO2TOT[n + 1], 2.0f * s->SO2TOT[n] - s->SO2TOT[n - 1]);
@@ -203,7 +203,7 @@ TEST(StartupEmissions, ProfileFrom2000WithoutCoScalingIsAccepted) {
   dir.set("ORVGAS.CFG", 25, "1");
   auto s = fresh_state();
   read_config(*s);
-  orv::read_gasemk(*s);
+  orv::build_emissions(*s, orv::read_gasemk());
   EXPECT_EQ(s->EFOSS[235], 0.0f);
   EXPECT_FLOAT_EQ(s->EFOSS[236], 1.0f);
   EXPECT_EQ(s->ECO90, 0.0f);

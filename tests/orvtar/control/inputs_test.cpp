@@ -16,10 +16,10 @@ using orvtest::read_config;
 using orvtest::RunDir;
 using ::testing::HasSubstr;
 
-std::string error_of(void (*reader)(orv::OrvState&, const std::string&), orv::OrvState& s,
-                     const std::string& file) {
+template <class Read>
+std::string error_of(Read read) {
   try {
-    reader(s, file);
+    read();
   } catch (const rec::Error& e) {
     return e.what();
   }
@@ -41,7 +41,7 @@ TEST(StartupCo2History, Reads237RecordsFrom1764) {
   RunDir dir;
   dir.write("co2hist.IN", history() + "  this record is never read\n");
   auto s = fresh_state();
-  orv::read_co2hist(*s);
+  orv::use_co2_history(*s, orv::read_co2hist());
   EXPECT_FLOAT_EQ(s->CO2HIST[0], 278.0f);
   EXPECT_FLOAT_EQ(s->CO2HIST[1], 278.25f);
   EXPECT_FLOAT_EQ(s->CO2HIST[236], 337.0f);
@@ -51,7 +51,7 @@ TEST(StartupCo2History, Reads237RecordsFrom1764) {
 TEST(StartupCo2History, BundledFile) {
   RunDir dir;
   auto s = fresh_state();
-  orv::read_co2hist(*s);
+  orv::use_co2_history(*s, orv::read_co2hist());
   EXPECT_FLOAT_EQ(s->CO2HIST[1], 278.0516f);
   EXPECT_FLOAT_EQ(s->CO2HIST[236], 368.8650f);
   EXPECT_FLOAT_EQ(s->CO2HIST2[236], 0.373672f);
@@ -62,13 +62,13 @@ TEST(StartupCo2History, RefusesShortFilesAndUnusableValues) {
   auto s = fresh_state();
   std::string text = history();
   dir.write("short.IN", text.substr(0, text.rfind('\n', text.size() - 2) + 1));
-  EXPECT_THAT(error_of(orv::read_co2hist, *s, "short.IN"), HasSubstr("short.IN, record 237: end of file"));
+  EXPECT_THAT(error_of([] { orv::read_co2hist("short.IN"); }), HasSubstr("short.IN, record 237: end of file"));
   dir.write("zero.IN", history(1768));
-  EXPECT_THAT(error_of(orv::read_co2hist, *s, "zero.IN"), HasSubstr("zero.IN, record 5: CO2 = 0 ppm"));
+  EXPECT_THAT(error_of([] { orv::read_co2hist("zero.IN"); }), HasSubstr("zero.IN, record 5: CO2 = 0 ppm"));
   std::string flat;
   for (int y = 1764; y <= 2000; ++y) flat += " " + std::to_string(y) + "     300.0       0.5\n";
   dir.write("flat.IN", flat);
-  EXPECT_THAT(error_of(orv::read_co2hist, *s, "flat.IN"), HasSubstr("flat.IN, record 236:"));
+  EXPECT_THAT(error_of([] { orv::read_co2hist("flat.IN"); }), HasSubstr("flat.IN, record 236:"));
 }
 
 TEST(StartupHaloForcing, ColumnsByHalocarbonAssumption) {
@@ -76,7 +76,7 @@ TEST(StartupHaloForcing, ColumnsByHalocarbonAssumption) {
   auto s = fresh_state();
   read_config(*s);
   s->IYEND = 2200;
-  orv::read_qhalos(*s);
+  orv::use_halocarbon_forcing(*s, orv::read_qhalos(s->IHALO, s->IYEND));
   EXPECT_EQ(s->LASTHALO, 2200);
   EXPECT_FLOAT_EQ(s->QMONTDIR[166], 0.001953f);  // 1930
   EXPECT_FLOAT_EQ(s->QSTRATO3[226], -0.030199f);  // 1990
@@ -85,7 +85,7 @@ TEST(StartupHaloForcing, ColumnsByHalocarbonAssumption) {
   EXPECT_EQ(s->QMONTDIR[165], 0.0f);
 
   s->IHALO = 2;
-  orv::read_qhalos(*s);
+  orv::use_halocarbon_forcing(*s, orv::read_qhalos(s->IHALO, s->IYEND));
   EXPECT_FLOAT_EQ(s->QKYOTO[386], 0.109975f);    // column 5
   EXPECT_FLOAT_EQ(s->QHALOOTH[386], 0.009812f);  // column 6
   EXPECT_FLOAT_EQ(s->QMONTDIR[286], 0.206763f);
@@ -106,14 +106,14 @@ TEST(StartupHaloForcing, LastYearBeyondRunReadsOnlyToRunEnd) {
   s->IYEND = 2050;
   s->QHALO[286] = 9.0f;  // cleared up to the last year
   s->QHALO[287] = 9.0f;  // beyond it: left alone
-  orv::read_qhalos(*s);
+  orv::use_halocarbon_forcing(*s, orv::read_qhalos(s->IHALO, s->IYEND));
   EXPECT_EQ(s->LASTHALO, 2050);
   EXPECT_FLOAT_EQ(s->QMONTDIR[286], 0.121f);
   EXPECT_EQ(s->QHALO[286], 0.0f);
   EXPECT_EQ(s->QHALO[287], 9.0f);
 
   s->IYEND = 2051;
-  EXPECT_THAT(error_of(orv::read_qhalos, *s, "QHALOS.IN"), HasSubstr("QHALOS.IN, record 126: end of file"));
+  EXPECT_THAT(error_of([&] { orv::read_qhalos(s->IHALO, s->IYEND, "QHALOS.IN"); }), HasSubstr("QHALOS.IN, record 126: end of file"));
 }
 
 TEST(StartupPrescribedCo2, HeldAtLastValueToRunEnd) {
@@ -123,7 +123,7 @@ TEST(StartupPrescribedCo2, HeldAtLastValueToRunEnd) {
   dir.write("co2input.dat", text);
   auto s = fresh_state();
   s->IYEND = 2100;
-  orv::read_co2input(*s);
+  orv::use_prescribed_co2(*s, orv::read_co2input(s->IYEND));
   EXPECT_EQ(s->LASTCO2IX, 286);
   EXPECT_FLOAT_EQ(s->CO2IN[226], 350.0f);
   EXPECT_FLOAT_EQ(s->CO2IN[286], 410.0f);
@@ -137,11 +137,11 @@ TEST(StartupPrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
   auto s = fresh_state();
   s->IYEND = 2100;
   dir.write("early.dat", " 1980\n");
-  EXPECT_THAT(error_of(orv::read_co2input, *s, "early.dat"), HasSubstr("early.dat, record 1: last year 1980"));
+  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "early.dat"); }), HasSubstr("early.dat, record 1: last year 1980"));
   dir.write("late.dat", " 2600\n");
-  EXPECT_THAT(error_of(orv::read_co2input, *s, "late.dat"), HasSubstr("expected 1990 to 2505"));
+  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "late.dat"); }), HasSubstr("expected 1990 to 2505"));
   dir.write("zero.dat", " 1992\n 1990     354.0\n 1991       0.0\n 1992     356.0\n");
-  EXPECT_THAT(error_of(orv::read_co2input, *s, "zero.dat"), HasSubstr("zero.dat, record 3: CO2 = 0 ppm"));
+  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "zero.dat"); }), HasSubstr("zero.dat, record 3: CO2 = 0 ppm"));
 }
 
 TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
@@ -157,7 +157,7 @@ TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
   auto s = fresh_state();
   s->QOFFSET = 0.5f;
   s->QFACTOR = 2.0f;
-  orv::read_qextra(*s);
+  orv::use_extra_forcing(*s, orv::read_qextra());
   EXPECT_EQ(s->IQY1, 1765);
   EXPECT_EQ(s->IQX1, 1);
   EXPECT_EQ(s->IQX2, 6);
@@ -174,7 +174,7 @@ TEST(StartupExtraForcing, GlobalAndHemisphericColumns) {
   dir.write("global.in", "    1\n  1990 1991\n  1990       1.5\n  1991       2.5\n");
   auto s = fresh_state();
   s->QFACTOR = 1.0f;
-  orv::read_qextra(*s, "global.in");
+  orv::use_extra_forcing(*s, orv::read_qextra("global.in"));
   EXPECT_EQ(s->IQX1, 226);
   EXPECT_FLOAT_EQ(s->QEXG[227], 2.5f);
   EXPECT_FLOAT_EQ(s->QEXNHO[227], 2.5f);
@@ -185,7 +185,7 @@ TEST(StartupExtraForcing, GlobalAndHemisphericColumns) {
   auto h = fresh_state();
   h->QOFFSET = 1.0f;
   h->QFACTOR = 0.5f;
-  orv::read_qextra(*h, "hemi.in");
+  orv::use_extra_forcing(*h, orv::read_qextra("hemi.in"));
   EXPECT_FLOAT_EQ(h->QEXNHO[226], 0.0f);
   EXPECT_FLOAT_EQ(h->QEXNHL[226], 0.0f);
   EXPECT_FLOAT_EQ(h->QEXSHO[226], 1.0f);
@@ -198,7 +198,7 @@ TEST(StartupExtraForcing, UnknownColumnCountReadsNoDataRecords) {
   dir.write("qextra.in", "    3\n  1750 2100\n");
   auto s = fresh_state();
   s->QFACTOR = 1.0f;
-  orv::read_qextra(*s);
+  orv::use_extra_forcing(*s, orv::read_qextra());
   EXPECT_EQ(s->NQCOL, 3);
   EXPECT_EQ(s->IQY1, 1765);
   for (int i = 0; i <= 336; ++i) {
@@ -211,7 +211,7 @@ TEST(StartupExtraForcing, RefusesYearsPastTheSeries) {
   RunDir dir;
   dir.write("qextra.in", "    1\n  1990 2600\n");
   auto s = fresh_state();
-  EXPECT_THAT(error_of(orv::read_qextra, *s, "qextra.in"), HasSubstr("qextra.in, record 2: years 1990 to 2600; expected years up to 2505"));
+  EXPECT_THAT(error_of([] { orv::read_qextra("qextra.in"); }), HasSubstr("qextra.in, record 2: years 1990 to 2600; expected years up to 2505"));
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST(OrvtarWriters, ForcingRowMovesOzoneFromMethaneAndZeroesEarlySulphate) {
     q.QKYOTO[i] = 0.25f;
     q.QHALOOTH[i] = 0.125f;
   }
-  const auto r2000 = orv::forcing_row(q, 236);
+  const auto r2000 = orv::forcing_row(q, 236, orv::kept_aerosol(q));
   EXPECT_FLOAT_EQ(r2000.CO2, 236.5f);
   EXPECT_FLOAT_EQ(r2000.CH4tot, 0.375f);
   EXPECT_FLOAT_EQ(r2000.TROPOZ, 1.125f);
@@ -113,16 +113,16 @@ TEST(OrvtarWriters, ForcingRowMovesOzoneFromMethaneAndZeroesEarlySulphate) {
   EXPECT_FLOAT_EQ(r2000.STRATO3, -0.5f);
   EXPECT_FLOAT_EQ(r2000.QKYOTO, 0.375f);
   // 1990 takes its own tropospheric ozone, not the mean with 1989.
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 226).TROPOZ, 2.125f);
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 227).TROPOZ, 1.625f);
-  EXPECT_FLOAT_EQ(orv::forcing_change_from_1990(q, 226).TOTAL, 0.0f);
-  EXPECT_FLOAT_EQ(orv::forcing_change_from_1990(q, 236).CO2, 10.0f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 226, orv::kept_aerosol(q)).TROPOZ, 2.125f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 227, orv::kept_aerosol(q)).TROPOZ, 1.625f);
+  EXPECT_FLOAT_EQ(orv::forcing_change_from_1990(q, 226, orv::kept_aerosol(q)).TOTAL, 0.0f);
+  EXPECT_FLOAT_EQ(orv::forcing_change_from_1990(q, 236, orv::kept_aerosol(q)).CO2, 10.0f);
   // Up to 1860 (index 96) the kept sulphate aerosol counts as zero.
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 96).SO4IND, 0.0f);
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 96).SO4DIR, -0.0625f);
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 97).SO4IND, -0.5f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 96, orv::kept_aerosol(q)).SO4IND, 0.0f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 96, orv::kept_aerosol(q)).SO4DIR, -0.0625f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 97, orv::kept_aerosol(q)).SO4IND, -0.5f);
   q.IO3FEED = 0;
-  EXPECT_FLOAT_EQ(orv::forcing_row(q, 236).STRATO3, 0.0f);
+  EXPECT_FLOAT_EQ(orv::forcing_row(q, 236, orv::kept_aerosol(q)).STRATO3, 0.0f);
 }
 
 TEST(OrvtarWriters, ConcentrationRangesAreTheUserValuesUpTo2000) {
@@ -158,25 +158,35 @@ TEST(OrvtarWriters, ConcentrationRangesAreTheUserValuesUpTo2000) {
   EXPECT_FLOAT_EQ(orv::concentration_row(q, 1).CH4, 1699.8f);
 }
 
-// Runs keep_results for simulations 1..n of the twenty-simulation mode
-// with TEMP(i) = warming(k, p) * (i - 100) in simulation (k, p).
-void twenty_simulations(OrvState& s, int n, float (*warming)(int k, int p)) {
-  s.IRUNMODE = 1;
-  for (s.NSIM = 1; s.NSIM <= n; ++s.NSIM) {
-    s.ISO2CASE = (s.NSIM - 1) / 4 + 1;
-    s.ICASE = (s.NSIM - 1) % 4 + 1;
-    for (int i = 1; i <= s.NYEND; ++i) {
-      s.TEMP[i] = warming(s.ISO2CASE, s.ICASE) * static_cast<float>(i - 100);
-      s.MSLTOT[i] = 2.0f * s.TEMP[i];
-    }
-    orv::keep_results(s);
+// A simulation result whose temperature is TEMP(i) = slope * (i - 100)
+// and whose sea level is twice that, by year index i up to NYEND.
+orv::SimulationResult result_with(const OrvState& run, int set, int so2, float slope) {
+  orv::SimulationResult r;
+  r.parameter_set = static_cast<orv::ParameterSet>(set);
+  r.so2_case = static_cast<orv::So2Case>(so2);
+  for (orv::Output o : {orv::Output::Temperature, orv::Output::SeaLevel}) {
+    r[o].first_year = 1765;
+    for (int i = 1; i <= run.NYEND; ++i)
+      r[o].values.push_back((o == orv::Output::SeaLevel ? 2.0f : 1.0f) * slope * static_cast<float>(i - 100));
+  }
+  return r;
+}
+
+// Keeps simulations 1..n of the twenty-simulation mode with
+// TEMP(i) = warming(k, p) * (i - 100) in simulation (k, p).
+void twenty_simulations(OrvState& run, orv::ResultStores& k, int n, float (*warming)(int k, int p)) {
+  run.IRUNMODE = 1;
+  for (int NSIM = 1; NSIM <= n; ++NSIM) {
+    const int so2 = (NSIM - 1) / 4 + 1, set = (NSIM - 1) % 4 + 1;
+    orv::keep_results(k, result_with(run, set, so2, warming(so2, set)), NSIM, run);
   }
 }
 
 TEST(OrvtarWriters, ResultStoresSplitTheWarmingSince1990BySo2Case) {
   auto s = state_to_2100();
-  twenty_simulations(*s, 20, [](int k, int p) { return 0.001f * static_cast<float>(p) * (6 - k); });
-  const auto& q = *s;
+  auto stores = std::make_unique<orv::ResultStores>();
+  twenty_simulations(*s, *stores, 20, [](int k, int p) { return 0.001f * static_cast<float>(p) * (6 - k); });
+  const auto& q = *stores;
   // y = 1 is 1961 (index 197), y = 30 is 1990, y = 140 is 2100 (index 336).
   for (int p = 1; p <= 4; ++p) {
     const float per_year = 0.001f * static_cast<float>(p);
@@ -199,25 +209,21 @@ TEST(OrvtarWriters, ResultStoresSplitTheWarmingSince1990BySo2Case) {
 
 TEST(OrvtarWriters, ResultStoresOfTheOtherRunModes) {
   auto s = state_to_2100();
-  twenty_simulations(*s, 4, [](int, int p) { return 0.001f * static_cast<float>(p); });
-  EXPECT_EQ(s->TEMNOSO2[336], 0.0f);  // run mode 1 leaves it for simulation 6
+  auto stores = std::make_unique<orv::ResultStores>();
+  twenty_simulations(*s, *stores, 4, [](int, int p) { return 0.001f * static_cast<float>(p); });
+  EXPECT_EQ(stores->TEMNOSO2[336], 0.0f);  // run mode 1 leaves it for simulation 6
 
-  auto four = state_to_2100();
-  four->IRUNMODE = 0;
+  auto four = std::make_unique<orv::ResultStores>();
+  s->IRUNMODE = 0;
   four->TEMNOSO2[336] = 5.0f;
-  four->NSIM = four->ICASE = four->ISO2CASE = 1;
-  four->TEMP[336] = 1.0f;
-  orv::keep_results(*four);
+  orv::keep_results(*four, result_with(*s, 1, 1, 1.0f / 236), 1, *s);
   EXPECT_EQ(four->TEMNOSO2[336], 0.0f);
-  EXPECT_EQ(four->TEMLO[336], 1.0f);
+  EXPECT_FLOAT_EQ(four->TEMLO[336], 110.0f / 236);
 
-  auto single = state_to_2100();
-  single->IRUNMODE = 9;
-  single->NSIM = single->ISO2CASE = 1;
-  single->ICASE = 4;
-  single->TEMP[336] = 1.0f;
-  orv::keep_results(*single);
-  EXPECT_EQ(single->TEMUSER[336], 1.0f);
+  auto single = std::make_unique<orv::ResultStores>();
+  s->IRUNMODE = 9;
+  orv::keep_results(*single, result_with(*s, 4, 1, 1.0f / 236), 1, *s);
+  EXPECT_FLOAT_EQ(single->TEMUSER[336], 110.0f / 236);
   EXPECT_EQ(single->TEMLO[336], 0.0f);
 }
 

@@ -64,7 +64,7 @@ TEST(OrvtarStartup, BadSettingEndsWithStatusTwoKeepingTheReport) {
   const Result r = run_orvtar(dir);
   EXPECT_EQ(r.status, 2);
   EXPECT_THAT(r.err, StartsWith("orvtar: ORVGAS.CFG, record 9: LEVCH4 = 0"));
-  EXPECT_THAT(r.err, HasSubstr("expected 1 to 4"));
+  EXPECT_THAT(r.err, HasSubstr("expected an integer from 1 to 4"));
   const auto out = dir.lines("ORV.OUT");
   ASSERT_EQ(out.size(), 1u);
   EXPECT_EQ(out[0], G6_LINE);
