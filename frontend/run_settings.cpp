@@ -133,8 +133,7 @@ Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
     out.es1990 = orvxtra_es1990;
     out.es1990_source = "[orvxtra] ES1990";
     if (es1990) {
-      for (const Item& it : orvtar_items())
-        if (it.name == "ES1990") check_item(f, *es1990, it);
+      check_item(f, *es1990, *orv::find_config_item("ES1990"));
       out.es1990 = es1990->value;
       out.es1990_source = "[scenarios] " + es1990->key;
     }

@@ -121,7 +121,7 @@ TEST(Settings, ES1990IsSetForProfilesGivenByPathOnly) {
             "carries its own 1990 SO2 emission, 67.0565 TgS/yr");
   std::string profile = std::string(TEST_DATA_DIR) + "/orvtar/e2e/GAS.EMK";
   EXPECT_EQ(error_of("[scenarios]\nreference = " + profile + "\nreference_es1990 = -3\n"),
-            "my.ini, line 3: [scenarios] reference_es1990 = \"-3\": expected a number above 0");
+            "my.ini, line 3: [scenarios] reference_es1990 = \"-3\": expected a number above 0 TgS/yr");
   fe::RunSettings rs = with_scenarios("reference = " + profile + "\nreference_es1990 = 66.5\n");
   EXPECT_EQ(rs.reference.label, "GAS.EMK");
   EXPECT_EQ(rs.reference.es1990, "66.5");
