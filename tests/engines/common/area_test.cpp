@@ -129,6 +129,16 @@ TEST(AreaAverage, ThresholdsByUse) {
   EXPECT_DOUBLE_EQ(eng::area_average(F, nearpole, eng::AreaRule::Baseline).mean, 2.0);
   EXPECT_EQ(eng::area_average(F, nearpole, eng::AreaRule::ModelMean).mean, eng::MISSING);
 
+  // Just above each threshold: 0.13 (82.5 N) for a baseline, 0.54 (57.5 N)
+  // for the model mean.
+  eng::Mask north82;
+  north82(2, 10) = 1;
+  EXPECT_DOUBLE_EQ(eng::area_average(F, north82, eng::AreaRule::Baseline).mean, 2.0);
+  EXPECT_EQ(eng::area_average(F, north82, eng::AreaRule::ModelMean).mean, eng::MISSING);
+  eng::Mask north57;
+  north57(7, 10) = 1;
+  EXPECT_DOUBLE_EQ(eng::area_average(F, north57, eng::AreaRule::ModelMean).mean, 2.0);
+
   eng::Mask pole;  // one box at 87.5 N: weight 0.044
   pole(1, 10) = 1;
   EXPECT_DOUBLE_EQ(eng::area_average(F, pole, eng::AreaRule::Case).mean, 2.0);
