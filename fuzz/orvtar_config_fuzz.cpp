@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::read_config_files(*s, report);
     orv::check_config(*s);
     orv::apply_r1(*s);
-    orv::apply_r2_to_r9(*s, report);
+    orv::apply_r2_to_r9(*s, &report);
     orv::check_user_carbon_cycle(*s);
   } catch (const rec::Error&) {
   }
