@@ -109,39 +109,49 @@ SimulationResult result_of(const OrvState& s) {
   r[Output::SeaLevelAntarctica] = state(s.ANTAR);
   r[Output::SeaLevelOther] = state(s.ZXTRA);
 
-  const auto conc = [&](float ConcentrationRow::*field) {
-    return series_of(s, 1, [&](int i) { return concentration_row(s, i).*field; });
+  // The concentration and forcing rows, each formed once a year.
+  struct Field {
+    Output output;
+    float ConcentrationRow::*conc;
+    float ForcingRow::*forcing;
   };
-  r[Output::Co2] = conc(&ConcentrationRow::CO2);
-  r[Output::Ch4] = conc(&ConcentrationRow::CH4);
-  r[Output::N2o] = conc(&ConcentrationRow::N2O);
-  r[Output::Co2Low] = conc(&ConcentrationRow::CO2LO);
-  r[Output::Co2Mid] = conc(&ConcentrationRow::CO2MID);
-  r[Output::Co2High] = conc(&ConcentrationRow::CO2HI);
-  r[Output::Ch4Low] = conc(&ConcentrationRow::CH4LO);
-  r[Output::Ch4Mid] = conc(&ConcentrationRow::CH4MID);
-  r[Output::Ch4High] = conc(&ConcentrationRow::CH4HI);
-  r[Output::Ch4Lifetime] = conc(&ConcentrationRow::TAUCH4);
-
+  constexpr Field ROWS[] = {
+      {Output::Co2, &ConcentrationRow::CO2, nullptr},
+      {Output::Ch4, &ConcentrationRow::CH4, nullptr},
+      {Output::N2o, &ConcentrationRow::N2O, nullptr},
+      {Output::Co2Low, &ConcentrationRow::CO2LO, nullptr},
+      {Output::Co2Mid, &ConcentrationRow::CO2MID, nullptr},
+      {Output::Co2High, &ConcentrationRow::CO2HI, nullptr},
+      {Output::Ch4Low, &ConcentrationRow::CH4LO, nullptr},
+      {Output::Ch4Mid, &ConcentrationRow::CH4MID, nullptr},
+      {Output::Ch4High, &ConcentrationRow::CH4HI, nullptr},
+      {Output::Ch4Lifetime, &ConcentrationRow::TAUCH4, nullptr},
+      {Output::ForcingCo2, nullptr, &ForcingRow::CO2},
+      {Output::ForcingCh4, nullptr, &ForcingRow::CH4tot},
+      {Output::ForcingN2o, nullptr, &ForcingRow::N2O},
+      {Output::ForcingHalocarbons, nullptr, &ForcingRow::HALOtot},
+      {Output::ForcingTroposphericOzone, nullptr, &ForcingRow::TROPOZ},
+      {Output::ForcingSulphateDirect, nullptr, &ForcingRow::SO4DIR},
+      {Output::ForcingSulphateIndirect, nullptr, &ForcingRow::SO4IND},
+      {Output::ForcingBiomassAerosol, nullptr, &ForcingRow::BIOAER},
+      {Output::ForcingTotal, nullptr, &ForcingRow::TOTAL},
+      {Output::ForcingFossilOrganicBlackCarbon, nullptr, &ForcingRow::FOCFBC},
+      {Output::ForcingCh4Ozone, nullptr, &ForcingRow::CH4O3},
+      {Output::ForcingStratosphericOzone, nullptr, &ForcingRow::STRATO3},
+      {Output::ForcingMontrealGases, nullptr, &ForcingRow::MONTDIR},
+      {Output::ForcingOtherHalocarbons, nullptr, &ForcingRow::QKYOTO},
+  };
+  for (const Field& f : ROWS) {
+    r[f.output].first_year = 1765;
+    r[f.output].values.reserve(static_cast<std::size_t>(s.NYEND));
+  }
   // The simulation's own aerosol forcing, from the first year.
   const AerosolSeries own{s.QAER, s.QAERDIR, 1765};
-  const auto forcing = [&](float ForcingRow::*field) {
-    return series_of(s, 1, [&](int i) { return forcing_row(s, i, own).*field; });
-  };
-  r[Output::ForcingCo2] = forcing(&ForcingRow::CO2);
-  r[Output::ForcingCh4] = forcing(&ForcingRow::CH4tot);
-  r[Output::ForcingN2o] = forcing(&ForcingRow::N2O);
-  r[Output::ForcingHalocarbons] = forcing(&ForcingRow::HALOtot);
-  r[Output::ForcingTroposphericOzone] = forcing(&ForcingRow::TROPOZ);
-  r[Output::ForcingSulphateDirect] = forcing(&ForcingRow::SO4DIR);
-  r[Output::ForcingSulphateIndirect] = forcing(&ForcingRow::SO4IND);
-  r[Output::ForcingBiomassAerosol] = forcing(&ForcingRow::BIOAER);
-  r[Output::ForcingTotal] = forcing(&ForcingRow::TOTAL);
-  r[Output::ForcingFossilOrganicBlackCarbon] = forcing(&ForcingRow::FOCFBC);
-  r[Output::ForcingCh4Ozone] = forcing(&ForcingRow::CH4O3);
-  r[Output::ForcingStratosphericOzone] = forcing(&ForcingRow::STRATO3);
-  r[Output::ForcingMontrealGases] = forcing(&ForcingRow::MONTDIR);
-  r[Output::ForcingOtherHalocarbons] = forcing(&ForcingRow::QKYOTO);
+  for (int i = 1; i <= s.NYEND; ++i) {
+    const ConcentrationRow c = concentration_row(s, i);
+    const ForcingRow q = forcing_row(s, i, own);
+    for (const Field& f : ROWS) r[f.output].values.push_back(f.conc ? c.*f.conc : q.*f.forcing);
+  }
 
   const auto emissions = [&](const float (&x)[NY]) { return series_of(s, 226, [&](int i) { return x[i]; }); };
   r[Output::EmissionsFossilCo2] = emissions(s.EFOSS);
