@@ -54,14 +54,17 @@ void OrvtarProcess(benchmark::State& state) {
   }
 }
 
+// The start-up of a run in the working directory: configuration and inputs.
+std::unique_ptr<orv::OrvState> started() {
+  auto s = std::make_unique<orv::OrvState>();
+  rec::Unit report;
+  orv::startup(*s, report);
+  return s;
+}
+
 void OrvtarReadInputs(benchmark::State& state) {
   BenchDir dir;
-  for (auto _ : state) {
-    auto s = std::make_unique<orv::OrvState>();
-    rec::Unit report;
-    orv::startup(*s, report);
-    benchmark::DoNotOptimize(s->SO2TOT[336]);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(started()->SO2TOT[336]);
 }
 
 // The twenty simulations one after the other on one thread: the serial
@@ -69,9 +72,7 @@ void OrvtarReadInputs(benchmark::State& state) {
 void OrvtarReadInputsAndPhysics(benchmark::State& state) {
   BenchDir dir;
   for (auto _ : state) {
-    auto s = std::make_unique<orv::OrvState>();
-    rec::Unit report;
-    orv::startup(*s, report);
+    auto s = started();
     orv::prepare_run(*s);
     for (int NSIM = 1; NSIM <= s->NSIMS; ++NSIM) {
       const auto [set, so2] = orv::simulation_case(NSIM, s->IRUNMODE);
@@ -85,9 +86,7 @@ void OrvtarReadInputsAndPhysics(benchmark::State& state) {
 void OrvtarReadInputsAndPooledPhysics(benchmark::State& state) {
   BenchDir dir;
   for (auto _ : state) {
-    auto s = std::make_unique<orv::OrvState>();
-    rec::Unit report;
-    orv::startup(*s, report);
+    auto s = started();
     orv::prepare_run(*s);
     orv::SimulationPool pool(*s, orv::worker_count(s->NSIMS));
     for (int NSIM = 1; NSIM <= s->NSIMS; ++NSIM) benchmark::DoNotOptimize(pool.take(NSIM)->TEMP[336]);
