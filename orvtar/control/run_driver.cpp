@@ -68,6 +68,7 @@ void run() {
       write_concs_dis(run, last);
       write_forcings_dis(run, last);
     }
+    pool.give_back(std::move(s));
   }
 
   if (run.IRUNMODE == 1) write_drive_files(run, *stores);

@@ -1,6 +1,7 @@
 #include "orvtar/control/simulation.h"
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,31 @@ void set_so2_case(OrvState& s) {
   }
 }
 
+// A simulation's parameter set, SO2 case and the parameters they give:
+// the SO2 series, DT2X, the land and ocean feedback parameters when they
+// differ, XLAM.
+void set_simulation(OrvState& s, ParameterSet p, So2Case c, int NSIM) {
+  s.NSIM = NSIM;
+  s.ICASE = static_cast<int>(p);
+  s.ISO2CASE = static_cast<int>(c);
+  set_so2_case(s);
+  s.DT2X = s.ICASE == 4 ? s.DT2XUSER : DT2XSET[s.ICASE];
+  if (s.IDIFFL == 1 && !LOFEED(s, s.Q2X, s.FL[1], s.FL[2], s.XKLO, s.XKNS, s.DT2X, s.RLO)) {
+    // The report prints RLO as configured; say that it was not reached.
+    std::fprintf(stderr,
+                 "orvtar: warning: simulation %d: no land and ocean feedback parameters give the "
+                 "land/ocean warming ratio RLO = %.3f with DT2X = %.3f and XKLO = %.3f; the "
+                 "simulation uses XLAML = %.4f, XLAMO = %.4f\n",
+                 NSIM, static_cast<double>(s.RLO), static_cast<double>(s.DT2X),
+                 static_cast<double>(s.XKLO), static_cast<double>(s.XLAML), static_cast<double>(s.XLAMO));
+  }
+  s.XLAM = s.Q2X / s.DT2X;
+}
+
+// The gas step of year index 225 (1989) is the first to read an SO2
+// emission of 1990, where the SO2 cases part.
+constexpr int IYFIRSTCASE = 225;
+
 }  // namespace
 
 void prepare_run(OrvState& s) {
@@ -47,21 +73,7 @@ std::pair<ParameterSet, So2Case> simulation_case(int NSIM, int IRUNMODE) {
 }
 
 void run_simulation(OrvState& s, ParameterSet p, So2Case c, int NSIM) {
-  s.NSIM = NSIM;
-  s.ICASE = static_cast<int>(p);
-  s.ISO2CASE = static_cast<int>(c);
-  set_so2_case(s);
-  s.DT2X = s.ICASE == 4 ? s.DT2XUSER : DT2XSET[s.ICASE];
-  if (s.IDIFFL == 1 && !LOFEED(s, s.Q2X, s.FL[1], s.FL[2], s.XKLO, s.XKNS, s.DT2X, s.RLO)) {
-    // The report prints RLO as configured; say that it was not reached.
-    std::fprintf(stderr,
-                 "orvtar: warning: simulation %d: no land and ocean feedback parameters give the "
-                 "land/ocean warming ratio RLO = %.3f with DT2X = %.3f and XKLO = %.3f; the "
-                 "simulation uses XLAML = %.4f, XLAMO = %.4f\n",
-                 NSIM, static_cast<double>(s.RLO), static_cast<double>(s.DT2X),
-                 static_cast<double>(s.XKLO), static_cast<double>(s.XLAML), static_cast<double>(s.XLAMO));
-  }
-  s.XLAM = s.Q2X / s.DT2X;
+  set_simulation(s, p, c, NSIM);
   CLIMSET(s);
   CLIMRUN(s);
   set_concentrations_before_1765(s);
@@ -69,25 +81,48 @@ void run_simulation(OrvState& s, ParameterSet p, So2Case c, int NSIM) {
 
 bool repeats_sea_level(int NSIM, int IRUNMODE) { return NSIM >= 5 && IRUNMODE != 9; }
 
-std::unique_ptr<OrvState> simulated_state(const OrvState& prepared, ParameterSet p, So2Case c, int NSIM,
-                                          const OrvState* full) {
-  auto s = std::make_unique<OrvState>(prepared);
-  if (repeats_sea_level(NSIM, prepared.IRUNMODE)) {
-    if (!full) throw std::logic_error("simulation " + std::to_string(NSIM) + " needs the full-SO2 simulation of its set");
-    copy_kept_sea_level(*full, *s, static_cast<int>(p));
+SharedHistory simulate_full_so2(OrvState& s, const OrvState& prepared, ParameterSet p, int NSIM) {
+  if (&s != &prepared) s = prepared;
+  SharedHistory shared;
+  set_simulation(s, p, So2Case::Full, NSIM);
+  CLIMSET(s);
+  if (!CLIMRUN(s, GASSTEP, IYFIRSTCASE)) {
+    shared.held = std::make_unique<OrvState>(s);
+    CLIMRUN(s);
   }
-  run_simulation(*s, p, c, NSIM);
-  return s;
+  set_concentrations_before_1765(s);
+  shared.sea_level = kept_sea_level(s, static_cast<int>(p));
+  return shared;
+}
+
+void simulate_further_case(OrvState& s, const OrvState& prepared, const SharedHistory& shared, ParameterSet p,
+                           So2Case c, int NSIM) {
+  if (!shared.held) {
+    if (&s != &prepared) s = prepared;
+    restore_kept_sea_level(shared.sea_level, s, static_cast<int>(p));
+    run_simulation(s, p, c, NSIM);
+    return;
+  }
+  s = *shared.held;
+  restore_kept_sea_level(shared.sea_level, s, static_cast<int>(p));
+  set_simulation(s, p, c, NSIM);
+  CLIMRUN(s);
+  set_concentrations_before_1765(s);
 }
 
 SimulationResult simulate(const OrvState& prepared, ParameterSet p, So2Case c) {
-  // The twenty-simulation run numbers every case: NSIM = 4 (case - 1) + set.
-  auto copy = std::make_unique<OrvState>(prepared);
-  copy->IRUNMODE = 1;
-  const int NSIM = (static_cast<int>(c) - 1) * 4 + static_cast<int>(p);
-  std::unique_ptr<OrvState> full;
-  if (c != So2Case::Full) full = simulated_state(*copy, p, So2Case::Full, static_cast<int>(p));
-  return result_of(*simulated_state(*copy, p, c, NSIM, full.get()));
+  auto s = std::make_unique<OrvState>(prepared);
+  s->IRUNMODE = 1;
+  const int set = static_cast<int>(p);
+  if (c == So2Case::Full) {
+    run_simulation(*s, p, c, set);
+    return result_of(*s);
+  }
+  // The twenty-simulation run numbers a further case NSIM = 4 (case - 1) + set.
+  auto start = std::make_unique<OrvState>(*s);
+  const SharedHistory shared = simulate_full_so2(*s, *start, p, set);
+  simulate_further_case(*s, *start, shared, p, c, (static_cast<int>(c) - 1) * 4 + set);
+  return result_of(*s);
 }
 
 }  // namespace orv

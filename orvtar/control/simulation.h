@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "orvtar/control/results.h"
+#include "orvtar/physics/annual_store.h"
 #include "orvtar/physics/state.h"
 
 namespace orv {
@@ -35,11 +36,26 @@ void run_simulation(OrvState& s, ParameterSet p, So2Case c, int NSIM);
 // those of the further SO2 cases do.
 bool repeats_sea_level(int NSIM, int IRUNMODE);
 
-// The state after simulation NSIM of `prepared` (a copy; `prepared` is left
-// as it was). When the simulation repeats the sea level of an earlier one,
-// `full` is that simulation's final state.
-std::unique_ptr<OrvState> simulated_state(const OrvState& prepared, ParameterSet p, So2Case c, int NSIM,
-                                          const OrvState* full = nullptr);
+// What the simulations of the further SO2 cases of a parameter set share
+// with its full-SO2 simulation. Their SO2 emissions differ from 1990 on,
+// so they start from the full-SO2 state held a few years before that (none
+// when the run ends earlier), and they repeat its sea level.
+struct SharedHistory {
+  std::unique_ptr<OrvState> held;
+  SeaLevelStore sea_level;
+};
+
+// Runs full-SO2 simulation NSIM (parameter set p) of `prepared` in `s`,
+// which first becomes a copy of `prepared` (a recycled state's memory is
+// reused; `prepared` is left as it was), and returns the history that the
+// further SO2 cases of p share with it.
+SharedHistory simulate_full_so2(OrvState& s, const OrvState& prepared, ParameterSet p, int NSIM);
+
+// Runs simulation NSIM, of the further SO2 case c and parameter set p, in
+// `s` from the history shared with the full-SO2 simulation of p: the
+// results are those of the simulation run from `prepared`.
+void simulate_further_case(OrvState& s, const OrvState& prepared, const SharedHistory& shared, ParameterSet p,
+                           So2Case c, int NSIM);
 
 // The model as a function call: one simulation of `prepared` and its
 // results, as the twenty-simulation run gives them whatever the run mode

@@ -22,6 +22,18 @@ SimulationPool::~SimulationPool() {
   workers_.clear();  // joins
 }
 
+std::unique_ptr<OrvState> SimulationPool::spare_state() {
+  {
+    std::lock_guard lock(mutex_);
+    if (!spare_.empty()) {
+      auto s = std::move(spare_.back());
+      spare_.pop_back();
+      return s;
+    }
+  }
+  return std::make_unique<OrvState>(prepared_);
+}
+
 void SimulationPool::work() {
   for (;;) {
     int NSIM = 0;
@@ -32,27 +44,32 @@ void SimulationPool::work() {
     }
     std::unique_ptr<OrvState> state;
     std::exception_ptr error;
+    const auto [set, so2] = simulation_case(NSIM, prepared_.IRUNMODE);
+    const auto s = static_cast<std::size_t>(static_cast<int>(set) - 1);
+    const auto k = static_cast<std::size_t>(NSIM - 1);
+    SharedHistory shared;
     try {
-      const auto [set, so2] = simulation_case(NSIM, prepared_.IRUNMODE);
-      const OrvState* full = nullptr;
       if (repeats_sea_level(NSIM, prepared_.IRUNMODE)) {
         // Simulations 1 to 4 were handed out first, so this wait ends.
-        const auto f = static_cast<std::size_t>(static_cast<int>(set) - 1);
-        std::unique_lock lock(mutex_);
-        done_.wait(lock, [&] { return finished_[f]; });
-        if (errors_[f]) std::rethrow_exception(errors_[f]);
-        full = full_[f].get();
+        {
+          std::unique_lock lock(mutex_);
+          done_.wait(lock, [&] { return finished_[s]; });
+          if (errors_[s]) std::rethrow_exception(errors_[s]);
+        }
+        state = spare_state();
+        simulate_further_case(*state, prepared_, shared_[s], set, so2, NSIM);
+      } else {
+        state = spare_state();
+        shared = simulate_full_so2(*state, prepared_, set, NSIM);
       }
-      state = simulated_state(prepared_, set, so2, NSIM, full);
     } catch (...) {
       error = std::current_exception();
+      state.reset();
     }
     {
       std::lock_guard lock(mutex_);
-      const auto k = static_cast<std::size_t>(NSIM - 1);
-      // The full-SO2 simulations stay for the later ones that repeat their
-      // sea level.
-      if (state && k < full_.size() && prepared_.NSIMS > 4) full_[k] = std::make_unique<OrvState>(*state);
+      // The full-SO2 simulations leave their history to the later ones.
+      if (k < shared_.size() && prepared_.NSIMS > 4) shared_[k] = std::move(shared);
       states_[k] = std::move(state);
       errors_[k] = error;
       finished_[k] = true;
@@ -67,6 +84,11 @@ std::unique_ptr<OrvState> SimulationPool::take(int NSIM) {
   done_.wait(lock, [&] { return finished_[k]; });
   if (errors_[k]) std::rethrow_exception(errors_[k]);
   return std::move(states_[k]);
+}
+
+void SimulationPool::give_back(std::unique_ptr<OrvState> state) {
+  std::lock_guard lock(mutex_);
+  spare_.push_back(std::move(state));
 }
 
 int worker_count(int tasks) {

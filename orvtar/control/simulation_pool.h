@@ -1,7 +1,9 @@
 // The simulations of a run on worker threads: each takes the next
 // simulation number, runs it from the prepared state and hands the final
 // state back, so that the report can be written in simulation order while
-// later simulations still run.
+// later simulations still run. States the writer gives back are reused:
+// a state is large, and fresh memory for each simulation costs more than
+// the copy.
 #pragma once
 
 #include <array>
@@ -12,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "orvtar/control/simulation.h"
 #include "orvtar/physics/state.h"
 
 namespace orv {
@@ -30,8 +33,12 @@ class SimulationPool {
   // simulation threw.
   std::unique_ptr<OrvState> take(int NSIM);
 
+  // Returns a state taken and no longer needed, for a later simulation.
+  void give_back(std::unique_ptr<OrvState> state);
+
  private:
   void work();
+  std::unique_ptr<OrvState> spare_state();
 
   const OrvState& prepared_;
   std::mutex mutex_;
@@ -39,7 +46,8 @@ class SimulationPool {
   int next_ = 1;
   bool stopping_ = false;
   std::vector<std::unique_ptr<OrvState>> states_;  // by NSIM - 1
-  std::array<std::unique_ptr<OrvState>, 4> full_;  // simulations 1 to 4, kept for 5 to 20
+  std::array<SharedHistory, 4> shared_;  // of simulations 1 to 4, for 5 to 20
+  std::vector<std::unique_ptr<OrvState>> spare_;
   std::vector<std::exception_ptr> errors_;
   std::vector<bool> finished_;
   std::vector<std::jthread> workers_;

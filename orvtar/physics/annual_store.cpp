@@ -47,11 +47,6 @@ float expansion(const OrvState& s, int n) {
   return e;
 }
 
-// The six sea-level series of year n.
-struct SeaLevel {
-  float GLAC, GREENL, ANTAR, ZXTRA, ICETOT, EXPN;
-};
-
 // Ice and extra terms of year n (from 1990) for parameter set `set` (1 LOW,
 // 2 MID, 3 HIGH, 4 USER); EXPN is the year's own expansion.
 SeaLevel iceTerms(OrvState& s, int n, int set) {
@@ -150,8 +145,14 @@ void ANNSTORE(OrvState& s, int n) {
   s.MSLTOT[n] = s.EXPN[n] + s.ICETOT[n];
 }
 
-void copy_kept_sea_level(const OrvState& from, OrvState& to, int set) {
-  for (int n = 0; n < NY; ++n) keep(to, set, n, kept(from, set, n));
+SeaLevelStore kept_sea_level(const OrvState& s, int set) {
+  SeaLevelStore store(NY);
+  for (int n = 0; n < NY; ++n) store[static_cast<std::size_t>(n)] = kept(s, set, n);
+  return store;
+}
+
+void restore_kept_sea_level(const SeaLevelStore& store, OrvState& s, int set) {
+  for (int n = 0; n < NY; ++n) keep(s, set, n, store[static_cast<std::size_t>(n)]);
 }
 
 }  // namespace orv

@@ -4,6 +4,8 @@
 // set.
 #pragma once
 
+#include <vector>
+
 #include "orvtar/physics/state.h"
 
 namespace orv {
@@ -12,9 +14,20 @@ namespace orv {
 // just been reached, 2 or more) of the state series.
 void ANNSTORE(OrvState& s, int n);
 
+// The six sea-level series of one year.
+struct SeaLevel {
+  float GLAC, GREENL, ANTAR, ZXTRA, ICETOT, EXPN;
+};
+
 // Simulations 5 to 20 repeat the sea level that simulations 1 to 4 keep,
-// one store per parameter set (1 LOW .. 4 USER). Copies the store of `set`
-// from the state of the simulation that filled it into another state.
-void copy_kept_sea_level(const OrvState& from, OrvState& to, int set);
+// one store per parameter set (1 LOW .. 4 USER): element n of a store is
+// year index n.
+using SeaLevelStore = std::vector<SeaLevel>;
+
+// The store of `set` in the state of the simulation that filled it.
+SeaLevelStore kept_sea_level(const OrvState& s, int set);
+
+// Puts a store of `set` into the state of a later simulation.
+void restore_kept_sea_level(const SeaLevelStore& store, OrvState& s, int set);
 
 }  // namespace orv

@@ -29,6 +29,11 @@ void CLIMSET(OrvState& s, GasStepFn gasStep = GASSTEP);
 // std::invalid_argument unless DTMIN <= DT <= 1, 1 <= NYEND <= NYLAST and
 // 0 <= TEND <= NYEND - 1 (anything else would never end or would step
 // outside the year series).
-void CLIMRUN(OrvState& s, GasStepFn gasStep = GASSTEP);
+//
+// With IYHOLD > 0 the run is held before the first sub-step whose gas step
+// could reach year index IYHOLD, and CLIMRUN returns false; CLIMRUN called
+// again on the held state (or on a copy of it) continues the run exactly as
+// if it had not been held. Returns true once the run has reached TEND.
+bool CLIMRUN(OrvState& s, GasStepFn gasStep = GASSTEP, int IYHOLD = 0);
 
 }  // namespace orv

@@ -130,11 +130,14 @@ void surfaceTemperatures(OrvState& s) {
 
 }  // namespace
 
-void CLIMRUN(OrvState& s, GasStepFn gasStep) {
+bool CLIMRUN(OrvState& s, GasStepFn gasStep, int IYHOLD) {
   requireRunnable(s);
   // The last sub-step may end up to DT past TEND; years beyond NYEND are
   // outside the run and are neither computed nor stored.
   do {
+    // A sub-step moves IY on by one year, or by two where the snapping of
+    // TIME to a whole year meets a step of a whole year.
+    if (IYHOLD > 0 && s.IY + 2 >= IYHOLD) return false;
     advanceTime(s);
     if (s.IYPREV < s.IY) {
       const int last = std::min(s.IY, s.NYEND);
@@ -152,6 +155,7 @@ void CLIMRUN(OrvState& s, GasStepFn gasStep) {
     s.IYDONE = static_cast<int>(s.TIME + 1.01f);
     if (s.IYDONE > done && s.IYDONE <= s.NYEND) ANNSTORE(s, s.IYDONE);
   } while (s.TIME < s.TEND);
+  return true;
 }
 
 }  // namespace orv
