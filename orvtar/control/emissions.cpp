@@ -20,12 +20,15 @@ void column(const OrvState& s, int c, float (&Y)[MAXEMK + 1]) {
 void INTERP(int N, int IOFF, const int (&X)[MAXEMK + 1], const float (&Y)[MAXEMK + 1],
             float (&OUT)[NY], int NYEND) {
   const int LASTIX = IOFF + X[N];
-  for (int t = 0; t <= X[N] - 1; ++t) {
-    for (int j = 1; j <= N - 1; ++j) {
-      if (X[j] <= t && t < X[j + 1]) {
-        OUT[IOFF + t] = Y[j] + (Y[j + 1] - Y[j]) * static_cast<float>(t - X[j]) /
-                                   static_cast<float>(X[j + 1] - X[j]);
-      }
+  // Year t (0 to X(N) - 1) takes the last interval j with X(j) <= t <
+  // X(j+1): visiting the intervals in order, each writing its own years,
+  // leaves the same values as searching every interval for each year, in
+  // time proportional to the years plus the records.
+  for (int j = 1; j <= N - 1; ++j) {
+    const int last = std::min(X[j + 1], X[N]) - 1;
+    for (int t = std::max(X[j], 0); t <= last; ++t) {
+      OUT[IOFF + t] = Y[j] + (Y[j + 1] - Y[j]) * static_cast<float>(t - X[j]) /
+                                 static_cast<float>(X[j + 1] - X[j]);
     }
   }
   OUT[LASTIX] = Y[N];

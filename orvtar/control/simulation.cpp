@@ -125,4 +125,11 @@ SimulationResult simulate(const OrvState& prepared, ParameterSet p, So2Case c) {
   return result_of(*s);
 }
 
+SimulationResult simulate(std::unique_ptr<OrvState> prepared, ParameterSet p, So2Case c) {
+  if (c != So2Case::Full) return simulate(*prepared, p, c);
+  prepared->IRUNMODE = 1;
+  run_simulation(*prepared, p, c, static_cast<int>(p));
+  return result_of(*prepared);
+}
+
 }  // namespace orv

@@ -63,4 +63,8 @@ void simulate_further_case(OrvState& s, const OrvState& prepared, const SharedHi
 // its parameter set, whose sea level it repeats). Nothing is written.
 SimulationResult simulate(const OrvState& prepared, ParameterSet p, So2Case c);
 
+// The same, for a caller that hands over a prepared state it needs no more
+// (an ensemble member): a full-SO2 simulation runs in it without a copy.
+SimulationResult simulate(std::unique_ptr<OrvState> prepared, ParameterSet p, So2Case c);
+
 }  // namespace orv

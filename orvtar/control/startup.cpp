@@ -21,6 +21,16 @@ void load_run(OrvState& s, RunSource& src, rec::Unit* report) {
   build_emissions(s, src.emissions());
 }
 
+void check_configuration(const ConfigValues& values) {
+  auto s = std::make_unique<OrvState>();
+  values.apply_to(*s);
+  derive_settings(*s, nullptr);
+  check_config(*s);
+  apply_r1(*s);
+  apply_r2_to_r9(*s, nullptr);
+  check_user_carbon_cycle(*s);
+}
+
 void startup(OrvState& s, rec::Unit& report, RunSource& src) {
   use_co2_history(s, src.co2_history());
   // Emptied at once, so that a run that stops before its first line leaves

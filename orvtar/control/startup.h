@@ -18,6 +18,12 @@ namespace orv {
 // Failures throw rec::Error (ConfigError for a setting).
 void load_run(OrvState& s, RunSource& src, rec::Unit* report);
 
+// The checks of start-up on configuration values alone (the derived
+// settings, every item's accepted values and their combinations), before
+// any data is read: what a front end or an ensemble runs to refuse a
+// setting before anything runs. Throws ConfigError.
+void check_configuration(const ConfigValues& values);
+
 // orvtar's start-up in the working directory: reads co2hist.IN; creates the
 // report ORV.OUT into `report` (kept open for the rest of the run); then
 // load_run from the files of `src`.
