@@ -1,12 +1,17 @@
 // scenario: writes a settings file, or runs the default job: the climate
 // model for a reference and a policy scenario, then the two pattern engines.
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frontend/chain.h"
+#include "frontend/ensemble_command.h"
+#include "frontend/ensemble_settings.h"
 #include "frontend/process.h"
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
@@ -25,6 +30,12 @@ constexpr const char* kUsage =
     "                                    a summary; SETTINGS defaults to ./settings.ini when it\n"
     "                                    exists, else to the built-in defaults (RCP4.5 and RCP2.6);\n"
     "                                    DIR defaults to ./scenario-run\n"
+    "  scenario ensemble [SETTINGS] [--out DIR] [--threads N]\n"
+    "                                    run the [ensemble] section's members (default 1000) of the\n"
+    "                                    USER parameter set for both scenarios, weigh them by the\n"
+    "                                    observed warming and write DIR/ensemble/ (percentiles.csv,\n"
+    "                                    members.csv, ensemble.png, ensemble.svg); N (worker threads)\n"
+    "                                    defaults to the machine's cores and never changes the results\n"
     "  scenario --help                   this text\n"
     "\n"
     "Environment: TESSERA_DATA_ROOT names the model data tree (else a synthetic tree is made\n"
@@ -80,6 +91,41 @@ int run(const std::vector<std::string>& args) {
   return 0;
 }
 
+int ensemble(const std::vector<std::string>& args) {
+  fe::EnsembleOptions opt;
+  opt.out_dir = "scenario-run";
+  opt.threads = std::max(1u, std::thread::hardware_concurrency());
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--out" || args[i] == "--threads") {
+      if (i + 1 == args.size()) throw rec::Error("ensemble: " + args[i] + " needs a value\n" + kUsage);
+      const std::string& v = args[++i];
+      if (args[i - 1] == "--out") {
+        opt.out_dir = v;
+      } else {
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), opt.threads);
+        if (r.ec != std::errc() || r.ptr != v.data() + v.size() || opt.threads < 1 || opt.threads > 256)
+          throw rec::Error("ensemble: --threads " + v + ": expected a whole number from 1 to 256");
+      }
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      throw rec::Error("ensemble: unknown option " + args[i] + "\n" + kUsage);
+    } else {
+      opt.settings_path = args[i];
+    }
+  }
+  if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
+  opt.data_dir = data_dir();
+  opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
+  fe::SettingsFile file = opt.settings_path.empty()
+                              ? fe::parse_settings(fe::default_settings_text(), "(built-in defaults)")
+                              : fe::read_settings(opt.settings_path);
+  const fe::RunSettings rs = fe::validate_settings(file, opt.data_dir);
+  const fe::EnsembleSettings es = fe::read_ensemble_settings(file, rs);
+  std::cout << "settings: " << (opt.settings_path.empty() ? "built-in defaults" : opt.settings_path)
+            << "\nrun folder: " << opt.out_dir << "\n";
+  fe::run_ensemble(file, rs, es, opt, std::cout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +139,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (cmd == "init") return init(args);
     if (cmd == "run") return run(args);
+    if (cmd == "ensemble") return ensemble(args);
     std::cerr << "scenario: unknown command " << cmd << "\n" << kUsage;
     return 2;
   } catch (const fe::ProgramFailed& e) {

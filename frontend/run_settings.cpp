@@ -3,15 +3,16 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <sstream>
 
 #include "engines/common/catalogue.h"
 #include "frontend/data_tree.h"
+#include "frontend/ensemble_settings.h"
 #include "orvtar/control/config.h"
 #include "orvtar/control/config_items.h"
 #include "orvtar/control/config_values.h"
+#include "orvtar/control/startup.h"
 #include "records/record_io.h"
 
 namespace fs = std::filesystem;
@@ -75,14 +76,8 @@ void check_combinations(const SettingsFile& f, const RunSettings& rs) {
     parse_real(rs.orvtar.at(std::string(it.name)), v);
     values.set(it, v);
   }
-  auto state = std::make_unique<orv::OrvState>();
-  values.apply_to(*state);
   try {
-    orv::derive_settings(*state, nullptr);
-    orv::check_config(*state);
-    orv::apply_r1(*state);
-    orv::apply_r2_to_r9(*state, nullptr);
-    orv::check_user_carbon_cycle(*state);
+    orv::check_configuration(values);
   } catch (const orv::ConfigError& e) {
     const std::string section = section_of(orv::file_name(e.item.file));
     const Setting* at = f.find(section, e.item.name);
@@ -315,6 +310,8 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
       else bad(f, s, "co2_file or extra_forcing_file");
     } else if (s.section == "engines") {
       engine_setting(f, s, rs.engines);
+    } else if (s.section == "ensemble") {
+      continue;  // read by scenario ensemble (ensemble_settings.cpp)
     } else {
       const orv::ConfigItem* found = nullptr;
       for (const orv::ConfigItem& it : orv::config_items())
@@ -325,7 +322,7 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
         if (!known_section)
           fail_line(f.name, s.line,
                     "unknown section [" + s.section +
-                        "]; expected scenarios, inputs, engines, orvuser, orvgas, orvmod, orvrun or orvxtra");
+                        "]; expected scenarios, inputs, engines, orvuser, orvgas, orvmod, orvrun, orvxtra or ensemble");
         bad(f, s, "a configuration item of " + upper(s.section) + ".CFG (see the settings written by init)");
       }
       check_item(f, s, *found);
@@ -406,6 +403,7 @@ std::string default_settings_text() {
     os << (it.name == "IRUNMODE" ? "# " : "") << line << " # " << it.meaning
        << " (default " << it.default_value << ")\n";
   }
+  os << ensemble_settings_text();
   return os.str();
 }
 
