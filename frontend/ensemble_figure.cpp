@@ -74,13 +74,15 @@ std::string write_ensemble_figure(const std::string& dir, std::span<const ens::S
         "# ensemble.svg again.\n";
   for (std::size_t k = 0; k < scenarios.size(); ++k) {
     data_block(os, "temperature" + std::to_string(k), scenarios[k], 0, 1850, constrained);
-    data_block(os, "sea_level" + std::to_string(k), scenarios[k], 1, 1950, constrained);
+    // The model's sea level counts the ice terms from 1990 (before it, thermal
+    // expansion alone), so the panel starts there.
+    data_block(os, "sea_level" + std::to_string(k), scenarios[k], 1, 1990, constrained);
   }
   // The same plots for each picture: PNG to look at, SVG to print or edit.
   std::ostringstream plots;
   plots << "set multiplot layout 1,2 title \"Scenario ensemble, " << weighting
         << " percentiles: 5-95 % and 17-83 % bands, median\"\n"
-           "set grid\nset key top left\nset xlabel \"year\"\n"
+           "set grid\nset key top left\nset autoscale xfix\nset xlabel \"year\"\n"
            "set ylabel \"warming from 1850-1900 (degC)\"\nset title \"Global-mean surface temperature\"\n";
   panel(plots, "temperature", scenarios);
   plots << "set ylabel \"sea-level rise from 1995-2014 (cm)\"\nset title \"Global-mean sea level\"\n";
