@@ -12,47 +12,22 @@
 #include "frontend/chain.h"
 #include "frontend/ensemble_command.h"
 #include "frontend/ensemble_settings.h"
+#include "frontend/install_dirs.h"
 #include "frontend/process.h"
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
+#include "scenario_manual.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  scenario init [DIR] [--force]     write DIR/settings.ini (default: the current folder)\n"
-    "                                    listing every setting with its default and meaning\n"
-    "  scenario run [SETTINGS] [--out DIR]\n"
-    "                                    run the climate model for the reference and the policy\n"
-    "                                    scenario, then crossmod and varistat for each, and print\n"
-    "                                    a summary; SETTINGS defaults to ./settings.ini when it\n"
-    "                                    exists, else to the built-in defaults (RCP4.5 and RCP2.6);\n"
-    "                                    DIR defaults to ./scenario-run\n"
-    "  scenario ensemble [SETTINGS] [--out DIR] [--threads N]\n"
-    "                                    run the [ensemble] section's members (default 1000) of the\n"
-    "                                    USER parameter set for both scenarios, weigh them by the\n"
-    "                                    observed warming and write DIR/ensemble/ (percentiles.csv,\n"
-    "                                    members.csv, ensemble.png, ensemble.svg); N (worker threads)\n"
-    "                                    defaults to the machine's cores and never changes the results\n"
-    "  scenario --help                   this text\n"
-    "\n"
-    "Environment: TESSERA_DATA_ROOT names the model data tree (else a synthetic tree is made\n"
-    "once in ~/.cache); TOOLKIT_DATA_DIR the bundled inputs; TOOLKIT_BIN_DIR the programs.\n"
-    "Exit status: 0 done, 1 a program of the chain failed, 2 bad settings or arguments.\n";
-
-std::string data_dir() {
-  if (const char* d = std::getenv("TOOLKIT_DATA_DIR"); d && *d) return d;
-  return TOOLKIT_DATA_DIR;
-}
 
 int init(const std::vector<std::string>& args) {
   std::string dir = ".";
   bool force = false;
   for (const auto& a : args) {
     if (a == "--force") force = true;
-    else if (!a.empty() && a[0] == '-') throw rec::Error("init: unknown option " + a + "\n" + kUsage);
+    else if (!a.empty() && a[0] == '-') throw rec::Error("init: unknown option " + a + "\n" + manual::USAGE);
     else dir = a;
   }
   fs::create_directories(dir);
@@ -69,16 +44,16 @@ int run(const std::vector<std::string>& args) {
   opt.out_dir = "scenario-run";
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--out") {
-      if (i + 1 == args.size()) throw rec::Error("run: --out needs a folder\n" + std::string(kUsage));
+      if (i + 1 == args.size()) throw rec::Error("run: --out needs a folder\n" + std::string(manual::USAGE));
       opt.out_dir = args[++i];
     } else if (!args[i].empty() && args[i][0] == '-') {
-      throw rec::Error("run: unknown option " + args[i] + "\n" + kUsage);
+      throw rec::Error("run: unknown option " + args[i] + "\n" + manual::USAGE);
     } else {
       opt.settings_path = args[i];
     }
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
-  opt.data_dir = data_dir();
+  opt.data_dir = fe::data_dir();
   opt.bin_dir = fe::program_dir();
   opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
   fe::SettingsFile file = opt.settings_path.empty()
@@ -97,7 +72,7 @@ int ensemble(const std::vector<std::string>& args) {
   opt.threads = std::max(1u, std::thread::hardware_concurrency());
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--out" || args[i] == "--threads") {
-      if (i + 1 == args.size()) throw rec::Error("ensemble: " + args[i] + " needs a value\n" + kUsage);
+      if (i + 1 == args.size()) throw rec::Error("ensemble: " + args[i] + " needs a value\n" + manual::USAGE);
       const std::string& v = args[++i];
       if (args[i - 1] == "--out") {
         opt.out_dir = v;
@@ -107,13 +82,13 @@ int ensemble(const std::vector<std::string>& args) {
           throw rec::Error("ensemble: --threads " + v + ": expected a whole number from 1 to 256");
       }
     } else if (!args[i].empty() && args[i][0] == '-') {
-      throw rec::Error("ensemble: unknown option " + args[i] + "\n" + kUsage);
+      throw rec::Error("ensemble: unknown option " + args[i] + "\n" + manual::USAGE);
     } else {
       opt.settings_path = args[i];
     }
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
-  opt.data_dir = data_dir();
+  opt.data_dir = fe::data_dir();
   opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
   fe::SettingsFile file = opt.settings_path.empty()
                               ? fe::parse_settings(fe::default_settings_text(), "(built-in defaults)")
@@ -131,16 +106,20 @@ int ensemble(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   try {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-      std::cout << kUsage;
-      return args.empty() ? 2 : 0;
+    if (args.empty()) {
+      std::cerr << manual::USAGE;
+      return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+      std::cout << manual::HELP;
+      return 0;
     }
     std::string cmd = args[0];
     args.erase(args.begin());
     if (cmd == "init") return init(args);
     if (cmd == "run") return run(args);
     if (cmd == "ensemble") return ensemble(args);
-    std::cerr << "scenario: unknown command " << cmd << "\n" << kUsage;
+    std::cerr << "scenario: unknown command " << cmd << "\n" << manual::USAGE;
     return 2;
   } catch (const fe::ProgramFailed& e) {
     std::cerr << "scenario: " << e.what() << "\n";

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 
+#include "frontend/install_dirs.h"
 #include "records/record_io.h"
 
 namespace fe {
@@ -61,10 +61,7 @@ int run_program(const std::string& exe, const std::vector<std::string>& args, co
 
 std::string program_dir() {
   if (const char* d = std::getenv("TOOLKIT_BIN_DIR"); d && *d) return d;
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return ".";
-  return self.parent_path().string();
+  return executable_dir();
 }
 
 }  // namespace fe

@@ -9,12 +9,16 @@
 #   the report page's browser test  chromium
 #   sweeps over MPI                 libopenmpi-dev openmpi-bin
 #   fuzz targets                    clang libclang-rt-14-dev (libFuzzer)
+#   manual pages                    man-db, groff-base, bsdextrautils (col): the
+#                                   test renders each page as man shows it
+#   code layout                     clang-format (.clang-format, docs/STYLE.md)
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
           libnetcdf-dev netcdf-bin cdo python3-xarray python3-netcdf4
           libudunits2-dev gnuplot-nox chromium
           libopenmpi-dev openmpi-bin
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          man-db groff-base bsdextrautils clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -7,12 +7,19 @@
 #include "records/record_io.h"
 #include "tools/synth_options.h"
 #include "tools/synth_tree.h"
+#include "tesseragen_manual.h"
 
 int main(int argc, char** argv) {
+  synth::CommandLine cl;
   try {
-    synth::CommandLine cl = synth::parse_command_line(argc - 1, argv + 1);
+    cl = synth::parse_command_line(argc - 1, argv + 1);
+  } catch (const std::exception& e) {
+    std::cerr << "tesseragen: " << e.what() << '\n' << manual::USAGE;
+    return 2;
+  }
+  try {
     if (cl.help) {
-      std::cout << synth::USAGE;
+      std::cout << manual::HELP;
       return 0;
     }
     auto start = std::chrono::steady_clock::now();
