@@ -16,7 +16,7 @@ namespace orv {
 // Reads the items of one file into the state, as written (no derived step).
 void read_config_file(OrvState& s, ConfigFile file, const std::string& path);
 
-// The settings derived after `file` is read:
+// The settings derived after `file` is read (docs/design/configuration.md):
 //   ORVUSER.CFG  U1 (last year at most 2504)
 //   ORVGAS.CFG   G1 to G6 (G6 writes its reset line to the report)
 //   ORVMOD.CFG   M1 to M5
@@ -46,15 +46,15 @@ class ConfigError : public rec::Error {
 // (a positive LOW CH4 lifetime). Throws ConfigError.
 void check_config(const OrvState& s);
 
-// After R9 has settled D80SIN: rejects a USER carbon cycle (LEVCO2 = 4)
+// After R9 (docs/design/configuration.md) has settled D80SIN: rejects a USER carbon cycle (LEVCO2 = 4)
 // whose 1990 gross deforestation is not above zero, since the biomass
 // aerosol forcing is divided by it. Throws ConfigError.
 void check_user_carbon_cycle(const OrvState& s);
 
-// R1: the 1990 aerosol forcings of the LEVSO4 case and XKH.
+// R1 (docs/design/configuration.md): the 1990 aerosol forcings of the LEVSO4 case and XKH.
 void apply_r1(OrvState& s);
 
-// R2 to R9: number of simulations, land/ocean case, IMETH, DT limit, CO2
+// R2 to R9 (docs/design/configuration.md): number of simulations, land/ocean case, IMETH, DT limit, CO2
 // doubling forcing, ocean fractions, FK, and the D80SIN limits, whose reset
 // lines go to the report (none when it is null).
 void apply_r2_to_r9(OrvState& s, rec::Unit* report);

@@ -11,7 +11,7 @@
 
 namespace orv {
 
-// After the CO2 history: the configuration of `src` with its derived
+// After the CO2 history (labels: docs/design/configuration.md): the configuration of `src` with its derived
 // settings (reset lines to the report when there is one) and checks; R1,
 // the halocarbon forcing, R2 to R9; the prescribed CO2 and extra forcing
 // when switched on, and the emissions profile with its annual series.

@@ -34,10 +34,10 @@ TEST(StartupConfig, DefaultFilesReadInOrderWithoutResets) {
   EXPECT_EQ(s->IWSCALE, 1);
   EXPECT_FLOAT_EQ(s->ES1990, 63.968f);
   EXPECT_EQ(s->LAGN2O, 3);
-  // G2 replaces the D80SIN and CCFB1 of the file (1.1350 and 0.0157).
+  // G2 (docs/design/configuration.md) replaces the D80SIN and CCFB1 of the file (1.1350 and 0.0157).
   EXPECT_NEAR(s->D80SIN, 1.8 * std::exp(-6.6551 * 0.0693), 1e-5);
   EXPECT_NEAR(s->CCFB1, 0.03 * std::exp(-9.3669 * 0.0693), 1e-6);
-  // G4: the combined lifetime of the 120 and 160 year sinks.
+  // G4 (docs/design/configuration.md): the combined lifetime of the 120 and 160 year sinks.
   EXPECT_NEAR(s->TAUOTHER, 68.5714, 1e-3);
   // R-steps: twenty simulations, land/ocean case, CO2 doubling, fractions.
   EXPECT_EQ(s->NSIMS, 20);
@@ -129,7 +129,7 @@ TEST(StartupConfig, CaseResetLineComesBeforeLandUseResetLine) {
 }
 
 TEST(StartupConfig, LandUseFluxLowerBoundLine) {
-  // G2 always gives a positive flux, so the lower bound is met only by a
+  // G2 (docs/design/configuration.md) always gives a positive flux, so the lower bound is met only by a
   // value set in the state.
   auto s = fresh_state();
   s->D80SIN = -0.75f;
@@ -175,7 +175,7 @@ TEST(StartupConfig, LandOceanRatioAboveTwoFollowsUserSensitivity) {
 TEST(StartupConfig, EmulationSetSixReplacesModelItems) {
   RunDir dir;
   dir.set("ORVUSER.CFG", 7, "6");
-  dir.set("ORVMOD.CFG", 3, "2.5");  // M1 applies first, then the set overrides it
+  dir.set("ORVMOD.CFG", 3, "2.5");  // M1 applies first, then the set overrides it (docs/design/configuration.md)
   auto s = fresh_state();
   run_startup(dir, *s);
   EXPECT_FLOAT_EQ(s->QCO2COEF, 5.194f);

@@ -24,7 +24,7 @@ class RunDir : public InputDir {
 inline std::unique_ptr<orv::OrvState> fresh_state() { return std::make_unique<orv::OrvState>(); }
 
 // The five configuration files of the working directory, with a scratch
-// report for G6's reset line.
+// report for G6's reset line (docs/design/configuration.md).
 inline void read_config(orv::OrvState& s) {
   rec::Unit report("ORV.OUT", rec::Status::Unknown);
   orv::read_config_files(s, report);
