@@ -41,9 +41,8 @@ void write_file(std::ostream& out, orv::ConfigFile file) {
       << "|---|---|---|---|---|---|---|\n";
   for (const orv::ConfigItem& it : orv::config_items()) {
     if (it.file != file) continue;
-    out << "| " << it.record << " | `" << it.name << "` | `" << it.record_format() << "` | " << cell(it.unit)
-        << " | " << cell(orv::accepted_text(it)) << " | " << cell(it.default_value) << " | " << cell(it.meaning)
-        << " |\n";
+    out << "| " << it.record << " | `" << it.name << "` | `" << it.record_format() << "` | " << cell(it.unit) << " | "
+        << cell(orv::accepted_text(it)) << " | " << cell(it.default_value) << " | " << cell(it.meaning) << " |\n";
   }
   out << "\nSources of the defaults, and why the accepted values end where they do:\n\n";
   for (const orv::ConfigItem& it : orv::config_items()) {

@@ -46,8 +46,8 @@ void parse_title(const std::string& line, const std::string& source, Manual& m) 
   const auto open = line.find('(');
   const auto close = line.find(')');
   const auto dash = line.find(" -- ");
-  if (open == std::string::npos || open == 0 || close == std::string::npos || close < open + 2 ||
-      dash != close + 1 || trim(line.substr(dash + 4)).empty())
+  if (open == std::string::npos || open == 0 || close == std::string::npos || close < open + 2 || dash != close + 1 ||
+      trim(line.substr(dash + 4)).empty())
     fail(source, 1, "expected the title line NAME(SECTION) -- SUMMARY, found \"" + line + "\"");
   m.name = line.substr(0, open);
   m.section = line.substr(open + 1, close - open - 1);
@@ -129,8 +129,8 @@ Manual parse_manual(std::string_view text, const std::string& source) {
     for (char c : lines[i])
       if (c < ' ' || c > '~')
         fail(source, i + 1,
-                  "expected printable ASCII only (no tabs, no other characters), found byte " +
-                      std::to_string(static_cast<unsigned char>(c)));
+             "expected printable ASCII only (no tabs, no other characters), found byte " +
+                 std::to_string(static_cast<unsigned char>(c)));
   if (lines.empty()) fail(source, 1, "expected the title line NAME(SECTION) -- SUMMARY; the file is empty");
   Manual m;
   parse_title(lines[0], source, m);
@@ -157,7 +157,8 @@ Manual parse_manual(std::string_view text, const std::string& source) {
         fail(source, number, "expected a literal line (four spaces in front), or a blank line before a paragraph");
       open->lines.push_back(line.substr(LITERAL_INDENT.size()));
     } else if (open) {
-      if (line[0] == ' ') fail(source, number, "expected a paragraph line in column 1, or a blank line before a literal block");
+      if (line[0] == ' ')
+        fail(source, number, "expected a paragraph line in column 1, or a blank line before a literal block");
       open->lines.push_back(text);
     } else if (starts_with(line, LITERAL_INDENT)) {
       m.blocks.push_back({BlockKind::Literal, "", {line.substr(LITERAL_INDENT.size())}});
@@ -277,14 +278,13 @@ std::string help_header(const Manual& m, const std::string& source) {
     }
     return out;
   };
-  return "// Generated from " + source + " by doctool at build time; edit that file.\n"
-         "#pragma once\n\n"
-         "namespace manual {\n\n"
-         "// The manual page as man shows it: what " + m.name + " --help prints.\n"
-         "inline constexpr const char* HELP =" + literal(help_text(m)) + ";\n\n"
-         "// The command lines of the SYNOPSIS, for a wrong command line.\n"
-         "inline constexpr const char* USAGE =" + literal(usage_text(m)) + ";\n\n"
-         "}  // namespace manual\n";
+  std::string out = "// Generated from " + source + " by doctool at build time; edit that file.\n";
+  out += "#pragma once\n\nnamespace manual {\n\n";
+  out += "// The manual page as man shows it: what " + m.name + " --help prints.\n";
+  out += "inline constexpr const char* HELP =" + literal(help_text(m)) + ";\n\n";
+  out += "// The command lines of the SYNOPSIS, for a wrong command line.\n";
+  out += "inline constexpr const char* USAGE =" + literal(usage_text(m)) + ";\n\n";
+  return out + "}  // namespace manual\n";
 }
 
 }  // namespace doc

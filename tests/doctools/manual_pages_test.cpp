@@ -54,9 +54,8 @@ TEST(ManualPages, GroffRendersWithoutWarnings) {
   for (const std::string& program : PROGRAMS) {
     SCOPED_TRACE(program);
     const fs::path warnings = dir.path() / (program + ".warnings");
-    ASSERT_EQ(exit_status("LC_ALL=C groff -man -Tascii -ww -z " + page_of(program).string() + " 2> " +
-                          warnings.string()),
-              0);
+    ASSERT_EQ(
+        exit_status("LC_ALL=C groff -man -Tascii -ww -z " + page_of(program).string() + " 2> " + warnings.string()), 0);
     EXPECT_EQ(read_text(warnings), "");
   }
 }
@@ -67,9 +66,8 @@ TEST(ManualPages, WrongCommandLineShowsTheSynopsis) {
   for (const std::string& program : PROGRAMS) {
     SCOPED_TRACE(program);
     const fs::path err = dir.path() / (program + ".err");
-    EXPECT_EQ(exit_status(std::string(BIN_DIR) + "/" + program + " --no-such-option 2> " + err.string() +
-                          " > /dev/null"),
-              2);
+    EXPECT_EQ(
+        exit_status(std::string(BIN_DIR) + "/" + program + " --no-such-option 2> " + err.string() + " > /dev/null"), 2);
     const std::string text = read_text(err);
     EXPECT_NE(text.find("Usage:\n  " + program), std::string::npos) << text;
   }

@@ -42,9 +42,10 @@ TEST(InstalledToolkit, MovedPrefixRunsTheChainFromAnyFolder) {
             0);
   testsupport::write_text(work / "settings.ini",
                           "[orvuser]\nIYEND = 2030\n[orvxtra]\nDT = 0.5\n[engines]\nyear = 2030\nmodels = GC01\n");
-  const std::string scenario = "cd " + work.string() +
-                               " && env -u TOOLKIT_DATA_DIR -u TOOLKIT_BIN_DIR TESSERA_DATA_ROOT=" +
-                               (work / "tree").string() + " " + bin + "/scenario run settings.ini --out run";
+  const std::string scenario =
+      "cd " + work.string() +
+      " && env -u TOOLKIT_DATA_DIR -u TOOLKIT_BIN_DIR TESSERA_DATA_ROOT=" + (work / "tree").string() + " " + bin +
+      "/scenario run settings.ini --out run";
   ASSERT_EQ(exit_status(scenario + " > run.log 2>&1"), 0) << read_text(work / "run.log");
   EXPECT_TRUE(fs::exists(work / "run/orvtar-policy/temps.dis"));
   EXPECT_FALSE(fs::is_empty(work / "run/engines-reference/IMOUT/AREAAVES.OUT"));
