@@ -20,7 +20,7 @@ std::string range(const std::array<double, ens::PERCENTILE_COUNT>& p, const char
 
 std::string row(const char* label, const std::string& unconstrained, const std::string& constrained, bool both) {
   char buf[160];
-  std::snprintf(buf, sizeof buf, "    %-36s %-26s%s\n", label, unconstrained.c_str(), both ? constrained.c_str() : "");
+  std::snprintf(buf, sizeof buf, "    %-38s %-26s%s\n", label, unconstrained.c_str(), both ? constrained.c_str() : "");
   return buf;
 }
 
