@@ -82,8 +82,7 @@ void EnsembleSimulationOnly(benchmark::State& state) {
   }
   orv::RunSource src = orv::RunSource::values_and_inputs(values, inputs);
   const auto prepared = orv::prepare_model(src);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(orv::simulate(*prepared, orv::ParameterSet::User, orv::So2Case::Full));
+  for (auto _ : state) benchmark::DoNotOptimize(orv::simulate(*prepared, orv::ParameterSet::User, orv::So2Case::Full));
 }
 
 void EnsembleCheckMembers(benchmark::State& state) {
@@ -116,8 +115,8 @@ void ensemble_command(benchmark::State& state, const std::string& ensemble_secti
   const std::string ini = (dir.path() / "settings.ini").string();
   std::ofstream(ini) << "[ensemble]\n" << ensemble_section;
   time_command(state,
-               std::string("'") + BIN_DIR + "/scenario' ensemble '" + ini + "' --out '" + (dir.path() / "run").string() +
-                   "' >/dev/null",
+               std::string("'") + BIN_DIR + "/scenario' ensemble '" + ini + "' --out '" +
+                   (dir.path() / "run").string() + "' >/dev/null",
                "scenario ensemble failed");
 }
 
@@ -129,10 +128,29 @@ void EnsembleCommandBothScenarios(benchmark::State& state) { ensemble_command(st
 BENCHMARK(EnsembleOneMember)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(EnsembleSimulationOnly)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(EnsembleCheckMembers)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(EnsembleThousandMembers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(EnsembleReduceAndWrite)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(EnsembleThousandMembers)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(EnsembleReduceAndWrite)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-BENCHMARK(EnsembleCommandOneScenario)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(EnsembleCommandBothScenarios)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(EnsembleCommandOneScenario)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(EnsembleCommandBothScenarios)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

@@ -14,8 +14,8 @@ namespace ens {
 // the range, above it from the upper end, so that an asymmetric range is
 // kept as assessed.
 struct Observation {
-  double value = 1.09;        // IPCC AR6 WGI SPM A.1.2: warming 1850-1900 to 2011-2020, degC
-  double likely_low = 0.95;   // its likely range, degC
+  double value = 1.09;       // IPCC AR6 WGI SPM A.1.2: warming 1850-1900 to 2011-2020, degC
+  double likely_low = 0.95;  // its likely range, degC
   double likely_high = 1.20;
 
   // The standard deviations below and above the value.

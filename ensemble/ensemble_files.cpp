@@ -33,9 +33,8 @@ void append_fixed(std::string& text, double v, int decimals) {
 // same single-precision number, or the whole number of an integer item.
 std::string held(const orv::ConfigItem& item, double v) {
   char buf[32];
-  const auto r = item.type == orv::ItemType::Integer
-                     ? std::to_chars(buf, buf + sizeof buf, static_cast<long>(v))
-                     : std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
+  const auto r = item.type == orv::ItemType::Integer ? std::to_chars(buf, buf + sizeof buf, static_cast<long>(v))
+                                                     : std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
   return std::string(buf, r.ptr);
 }
 
@@ -95,8 +94,9 @@ void write_percentiles_csv(const std::string& path, const EnsembleSpec& spec,
                            std::span<const ScenarioStatistics> scenarios) {
   std::string text;
   for (const std::string& l : provenance_lines(spec)) text.append(l).append("\n");
-  text.append("# p05 ... p95: the 5, 17, 50, 83 and 95 % points of the members' values; weighting: unconstrained "
-              "(equal weights) or constrained (weighed by the observation)\n");
+  text.append(
+      "# p05 ... p95: the 5, 17, 50, 83 and 95 % points of the members' values; weighting: unconstrained "
+      "(equal weights) or constrained (weighed by the observation)\n");
   text.append("scenario,variable,unit,year,weighting,p05,p17,p50,p83,p95\n");
   for (const ScenarioStatistics& s : scenarios) {
     for (std::size_t v = 0; v < kept_variables().size(); ++v) {

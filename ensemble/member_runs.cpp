@@ -105,9 +105,8 @@ MemberResult ScenarioModel::run_member(const ParameterDraws& draws, std::size_t 
   return member_result(simulate_member(draws, k));
 }
 
-std::vector<MemberResult> ScenarioModel::run_members(const ParameterDraws& draws, std::size_t first,
-                                                     std::size_t last, unsigned threads,
-                                                     const std::function<void()>& member_done) const {
+std::vector<MemberResult> ScenarioModel::run_members(const ParameterDraws& draws, std::size_t first, std::size_t last,
+                                                     unsigned threads, const std::function<void()>& member_done) const {
   std::vector<MemberResult> out(last - first);
   std::atomic<std::size_t> next{first};
   std::mutex mutex;

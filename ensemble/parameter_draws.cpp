@@ -24,8 +24,8 @@ ParameterDraws draw_parameters(const EnsembleSpec& spec, std::size_t first, std:
     const std::vector<double> u = latin_hypercube_column(spec.members, spec.seed, v.item->name);
     for (std::size_t k = first; k < last; ++k) {
       const double x = v.distribution.quantile(u[k]);
-      d.values[(k - first) * dims + j] = v.item->type == orv::ItemType::Integer ? std::trunc(x)
-                                                                       : static_cast<double>(static_cast<float>(x));
+      d.values[(k - first) * dims + j] =
+          v.item->type == orv::ItemType::Integer ? std::trunc(x) : static_cast<double>(static_cast<float>(x));
     }
   }
   return d;

@@ -16,7 +16,7 @@ namespace ens {
 
 // The parameters of members [first, last) of an ensemble.
 struct ParameterDraws {
-  std::size_t first = 0, last = 0;  // member numbers, from 0
+  std::size_t first = 0, last = 0;            // member numbers, from 0
   std::vector<const orv::ConfigItem*> items;  // the varied items, in the ensemble's order
   // Member-major: values[(k - first) * items.size() + d], each as the model
   // holds it (a real item in single precision, an integer item whole).

@@ -21,17 +21,16 @@ std::vector<double> sorted_percentiles(std::span<const WeightedValue> members, s
   std::vector<double> out(points.size(), NAN);
   if (!(total > 0)) return out;
 
-  double before = 0;           // the weight of the members passed
-  double at = -1;              // the position of the last member passed
-  double at_value = NAN;       // and its value
+  double before = 0;      // the weight of the members passed
+  double at = -1;         // the position of the last member passed
+  double at_value = NAN;  // and its value
   std::size_t k = 0;
   for (const WeightedValue& m : members) {
     if (!(m.weight > 0)) continue;
     const double position = (before + m.weight / 2) / total;
     before += m.weight;
     for (; k < points.size() && points[k] < position; ++k)
-      out[k] = at < 0 ? m.value
-                      : at_value + (m.value - at_value) * (points[k] - at) / (position - at);
+      out[k] = at < 0 ? m.value : at_value + (m.value - at_value) * (points[k] - at) / (position - at);
     at = position;
     at_value = m.value;
   }

@@ -41,13 +41,13 @@ constexpr Refusal REFUSALS[] = {
 // cases use the USER items; the built-in ozone calibration replaces GASK1
 // to GASK5; IFEED = 0 switches the carbon-cycle feedbacks off.
 constexpr SwitchNeed NEEDS[] = {
-    {"DT2XUSER", "IMODEL", 0, false}, {"XK", "IMODEL", 0, false},       {"QCO2COEF", "IMODEL", 0, false},
-    {"TWZERONH", "IMODEL", 0, false}, {"RLO", "IMODEL", 0, false},      {"XKLO", "IMODEL", 0, false},
-    {"QDIRU", "LEVSO4", 4, true},     {"QINDU", "LEVSO4", 4, true},     {"QBIOU", "LEVSO4", 4, true},
-    {"QFOCU", "LEVSO4", 4, true},     {"TAUCH4U", "LEVCH4", 4, true},   {"FOC80SIN", "LEVCO2", 4, true},
-    {"GASK1", "IGASKDEF", 0, true},   {"GASK2", "IGASKDEF", 0, true},   {"GASK3", "IGASKDEF", 0, true},
-    {"GASK4", "IGASKDEF", 0, true},   {"GASK5", "IGASKDEF", 0, true},   {"CCFB2", "IFEED", 1, false},
-    {"CCFB3", "IFEED", 1, false},     {"CCFB4", "IFEED", 1, false},     {"WTHC", "IVARW", 2, false},
+    {"DT2XUSER", "IMODEL", 0, false},   {"XK", "IMODEL", 0, false},     {"QCO2COEF", "IMODEL", 0, false},
+    {"TWZERONH", "IMODEL", 0, false},   {"RLO", "IMODEL", 0, false},    {"XKLO", "IMODEL", 0, false},
+    {"QDIRU", "LEVSO4", 4, true},       {"QINDU", "LEVSO4", 4, true},   {"QBIOU", "LEVSO4", 4, true},
+    {"QFOCU", "LEVSO4", 4, true},       {"TAUCH4U", "LEVCH4", 4, true}, {"FOC80SIN", "LEVCO2", 4, true},
+    {"GASK1", "IGASKDEF", 0, true},     {"GASK2", "IGASKDEF", 0, true}, {"GASK3", "IGASKDEF", 0, true},
+    {"GASK4", "IGASKDEF", 0, true},     {"GASK5", "IGASKDEF", 0, true}, {"CCFB2", "IFEED", 1, false},
+    {"CCFB3", "IFEED", 1, false},       {"CCFB4", "IFEED", 1, false},   {"WTHC", "IVARW", 2, false},
     {"CO2SCALE", "ICO2CONC", 1, false},
 };
 
@@ -69,10 +69,8 @@ constexpr DefaultUncertainty DEFAULTS[] = {
      "Q10 of soil respiration from 1.4 to 2.5 (Mahecha et al. 2010; Raich and Schlesinger 1992)"},
     {"TAUCH4M", "normal 9.6 1.1",
      "OH lifetime 11.2 +- 1.3 yr (Prather et al. 2012), 11.6 % applied to 9.6 yr; IPCC AR6 WGI 6.3.1"},
-    {"QDIRU", "normal -0.6 0.18",
-     "IPCC AR6 WGI 7.3.3 aerosol-radiation ERF -0.3 (-0.6 to 0.0) W/m**2, less QFOCU"},
-    {"QINDU", "normal -1.0 0.43",
-     "IPCC AR6 WGI 7.3.3 aerosol-cloud ERF -1.0 (-1.7 to -0.3) W/m**2"},
+    {"QDIRU", "normal -0.6 0.18", "IPCC AR6 WGI 7.3.3 aerosol-radiation ERF -0.3 (-0.6 to 0.0) W/m**2, less QFOCU"},
+    {"QINDU", "normal -1.0 0.43", "IPCC AR6 WGI 7.3.3 aerosol-cloud ERF -1.0 (-1.7 to -0.3) W/m**2"},
 };
 
 template <class Row>

@@ -122,8 +122,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
   if (ec) rec::fail(dir, 0, "cannot create the folder: " + ec.message());
   // The files of an earlier ensemble in this folder go first, so that a run
   // that stops half way leaves none that look like its own.
-  for (const char* name : {"percentiles.csv", "members.csv", "ensemble.gp", "ensemble.png", "ensemble.svg",
-                           "gnuplot.log", "README.txt"})
+  for (const char* name :
+       {"percentiles.csv", "members.csv", "ensemble.gp", "ensemble.png", "ensemble.svg", "gnuplot.log", "README.txt"})
     fs::remove(dir + "/" + name, ec);
   if (!opt.settings_path.empty()) {
     fs::copy_file(opt.settings_path, dir + "/settings.ini", fs::copy_options::overwrite_existing, ec);
@@ -141,8 +141,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
   progress.start("reading the scenarios' data");
   std::vector<std::unique_ptr<ens::ScenarioModel>> models;
   for (const Scenario* s : scenarios)
-    models.push_back(std::make_unique<ens::ScenarioModel>(s->label, base_values(rs, *s, spec),
-                                                          input_paths(rs, *s, opt.data_dir)));
+    models.push_back(
+        std::make_unique<ens::ScenarioModel>(s->label, base_values(rs, *s, spec), input_paths(rs, *s, opt.data_dir)));
   progress.done();
 
   progress.start("drawing and checking " + std::to_string(spec.members) + " members");
@@ -164,8 +164,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
     auto tick = [&] {
       if (++done % tenth == 0 && done / tenth <= 10) progress.tick();
     };
-    runs.push_back({m->label(), m->first_year(), m->last_year(),
-                    m->run_members(draws, 0, spec.members, opt.threads, tick)});
+    runs.push_back(
+        {m->label(), m->first_year(), m->last_year(), m->run_members(draws, 0, spec.members, opt.threads, tick)});
     progress.done();
   }
 
@@ -184,7 +184,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
 
   print_ensemble_summary(spec, stats, out);
   out << "\nOutputs: " << dir << " (percentiles.csv, members.csv"
-      << (figure_problem.empty() ? ", ensemble.png, ensemble.svg" : ", ensemble.gp") << "; README.txt there says what each holds)\n";
+      << (figure_problem.empty() ? ", ensemble.png, ensemble.svg" : ", ensemble.gp")
+      << "; README.txt there says what each holds)\n";
 }
 
 }  // namespace fe

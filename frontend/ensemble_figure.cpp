@@ -89,8 +89,7 @@ std::string write_ensemble_figure(const std::string& dir, std::span<const ens::S
   panel(plots, "sea_level", scenarios);
   plots << "unset multiplot\n";
   os << "set terminal pngcairo size 1400,560 font \"sans,11\"\nset output \"ensemble.png\"\n"
-     << plots.str()
-     << "set terminal svg size 1400,560 dynamic font \"sans,11\"\nset output \"ensemble.svg\"\n"
+     << plots.str() << "set terminal svg size 1400,560 dynamic font \"sans,11\"\nset output \"ensemble.svg\"\n"
      << plots.str() << "set output\n";
   const std::string script = dir + "/ensemble.gp";
   std::ofstream(script) << os.str();
@@ -100,7 +99,8 @@ std::string write_ensemble_figure(const std::string& dir, std::span<const ens::S
     return "gnuplot was not found, so ensemble.png and ensemble.svg were not drawn (the script ensemble.gp is there)";
   const int status = run_program(gnuplot, {"ensemble.gp"}, dir, dir + "/gnuplot.log");
   if (status != 0)
-    return "gnuplot failed (exit status " + std::to_string(status) + ", see " + dir + "/gnuplot.log), so ensemble.png was not drawn";
+    return "gnuplot failed (exit status " + std::to_string(status) + ", see " + dir +
+           "/gnuplot.log), so ensemble.png was not drawn";
   std::error_code ec;
   fs::remove(dir + "/gnuplot.log", ec);
   return "";

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "ensemble/uncertain_items.h"
 #include "ensemble/member_runs.h"
+#include "ensemble/uncertain_items.h"
 #include "orvtar/control/config_items.h"
 
 namespace fe {
@@ -24,7 +24,9 @@ std::string lower(std::string s) {
   return s;
 }
 
-std::string section_of(orv::ConfigFile file) { return lower(std::string(orv::file_name(file).substr(0, orv::file_name(file).find('.')))); }
+std::string section_of(orv::ConfigFile file) {
+  return lower(std::string(orv::file_name(file).substr(0, orv::file_name(file).find('.'))));
+}
 
 [[noreturn]] void bad(const SettingsFile& f, const Setting& s, const std::string& want) {
   fail_line(f.name, s.line, "[ensemble] " + s.key + " = \"" + s.value + "\": expected " + want);
@@ -51,8 +53,8 @@ std::string number(double v) {
 bool fits(const orv::ConfigItem& item, const ens::Distribution& d, std::string& want) {
   const std::string accepted = orv::accepted_text(item);
   if (item.type == orv::ItemType::Integer && d.kind != ens::DistributionKind::Choice) {
-    want = "choice V1 V2 ... [weights W1 W2 ...] for the integer item " + std::string(item.name) + " (" +
-           accepted + ")";
+    want =
+        "choice V1 V2 ... [weights W1 W2 ...] for the integer item " + std::string(item.name) + " (" + accepted + ")";
     return false;
   }
   std::vector<double> ends;
@@ -64,9 +66,9 @@ bool fits(const orv::ConfigItem& item, const ens::Distribution& d, std::string& 
   for (double x : ends) {
     const bool whole = item.type == orv::ItemType::Real || x == std::trunc(x);
     if (!whole || !orv::accepts(item, x)) {
-      want = std::string(d.kind == ens::DistributionKind::Choice ? "values" : d.kind == ens::DistributionKind::Uniform
-                                                                                   ? "a range"
-                                                                                   : "5 and 95 % points") +
+      want = std::string(d.kind == ens::DistributionKind::Choice    ? "values"
+                         : d.kind == ens::DistributionKind::Uniform ? "a range"
+                                                                    : "5 and 95 % points") +
              " within the accepted values of " + std::string(item.name) + ", " + accepted + " (" + number(x) +
              " is not)";
       return false;
@@ -149,20 +151,21 @@ EnsembleSettings read_ensemble_settings(const SettingsFile& f, const RunSettings
     } else {
       const orv::ConfigItem* item = orv::find_config_item(upper(s.key));
       if (!item)
-        bad(f, s, "members, seed, scenarios, constraint, observed_warming, observed_likely_range, or a "
-                  "configuration item of the climate model (DT2XUSER, XK, ...) with a distribution");
+        bad(f, s,
+            "members, seed, scenarios, constraint, observed_warming, observed_likely_range, or a "
+            "configuration item of the climate model (DT2XUSER, XK, ...) with a distribution");
       if (const std::string_view why = ens::refusal_reason(item->name); !why.empty())
         fail_line(f.name, s.line,
-                  "[ensemble] " + s.key + ": " + std::string(item->name) + " cannot take a distribution: " +
-                      std::string(why));
+                  "[ensemble] " + s.key + ": " + std::string(item->name) +
+                      " cannot take a distribution: " + std::string(why));
       if (lower(s.value) == "fixed") {
         chosen.erase(item);
         continue;
       }
       std::string error;
       const auto d = ens::parse_distribution(s.value, error);
-      if (!d) bad(f, s, error + " (or fixed: the value of [" + section_of(item->file) + "] " +
-                        std::string(item->name) + ")");
+      if (!d)
+        bad(f, s, error + " (or fixed: the value of [" + section_of(item->file) + "] " + std::string(item->name) + ")");
       std::string want;
       if (!fits(*item, *d, want)) bad(f, s, want);
       chosen[item] = {item, cut_to(*item, *d), &s};
@@ -197,9 +200,9 @@ EnsembleSettings read_ensemble_settings(const SettingsFile& f, const RunSettings
         continue;
       }
       if (state == SwitchState::Blocked)
-        fail_line(f.name, e.setting->line, "[ensemble] " + e.setting->key + ": " + why + "; set it to " +
-                                               std::to_string(need->value) + ", or leave " +
-                                               std::string(item.name) + " fixed");
+        fail_line(f.name, e.setting->line,
+                  "[ensemble] " + e.setting->key + ": " + why + "; set it to " + std::to_string(need->value) +
+                      ", or leave " + std::string(item.name) + " fixed");
       if (state == SwitchState::Implied) {
         const orv::ConfigItem* sw = orv::find_config_item(need->switch_item);
         bool known = false;

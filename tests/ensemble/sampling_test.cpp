@@ -80,8 +80,8 @@ TEST(Distributions, QuantilesAtHandKnownPoints) {
 TEST(Distributions, MalformedTextIsRefusedWithTheExpectedForm) {
   std::string error;
   for (const char* bad : {"gamma 1 2", "uniform 2 1", "uniform 1", "normal 0 0", "normal 0 -1",
-                          "lognormal median 3 p05 4 p95 5", "lognormal median 3 p05 2", "choice 1",
-                          "choice 1 1", "choice 1 2 weights 1", "choice 1 2 weights 1 0", "uniform 0 nan", ""}) {
+                          "lognormal median 3 p05 4 p95 5", "lognormal median 3 p05 2", "choice 1", "choice 1 1",
+                          "choice 1 2 weights 1", "choice 1 2 weights 1 0", "uniform 0 nan", ""}) {
     error.clear();
     EXPECT_FALSE(ens::parse_distribution(bad, error)) << bad;
     EXPECT_FALSE(error.empty()) << bad;
@@ -114,9 +114,10 @@ TEST(LatinHypercube, OneMemberInEachStratumAndColumnsIndependent) {
 }
 
 TEST(ParameterDraws, MarginalsFollowTheDistributions) {
-  const ens::EnsembleSpec spec = spec_of(
-      1000, 7, {{"DT2XUSER", "lognormal median 3.0 p05 2.0 p95 5.0"}, {"XK", "uniform 0.5 2.5"},
-                {"IUSERICE", "choice 1 2 3 weights 0.125 0.75 0.125"}});
+  const ens::EnsembleSpec spec = spec_of(1000, 7,
+                                         {{"DT2XUSER", "lognormal median 3.0 p05 2.0 p95 5.0"},
+                                          {"XK", "uniform 0.5 2.5"},
+                                          {"IUSERICE", "choice 1 2 3 weights 0.125 0.75 0.125"}});
   const ens::ParameterDraws d = ens::draw_parameters(spec);
   // Sorted, the k-th of n members lies in the k-th stratum: between the
   // k/n and (k+1)/n quantiles (to single precision).
@@ -151,7 +152,8 @@ TEST(ParameterDraws, AMemberHasTheSameParametersInABlockAsInTheWholeEnsemble) {
   EXPECT_EQ(ens::draw_parameters(spec_of(100, 3, items)).values, whole.values);
   EXPECT_NE(ens::draw_parameters(spec_of(100, 4, items)).values, whole.values);
   // Adding a dimension leaves the others' draws as they were.
-  const ens::ParameterDraws wider = ens::draw_parameters(spec_of(100, 3, {items[0], {"QINDU", "normal -1 0.43"}, items[1]}));
+  const ens::ParameterDraws wider =
+      ens::draw_parameters(spec_of(100, 3, {items[0], {"QINDU", "normal -1 0.43"}, items[1]}));
   for (std::size_t k = 0; k < 100; ++k) {
     ASSERT_EQ(wider.at(k, 0), whole.at(k, 0));
     ASSERT_EQ(wider.at(k, 2), whole.at(k, 1));

@@ -87,16 +87,16 @@ TEST_F(Ensemble, SmallEnsembleWritesItsFilesFigureAndSummary) {
   std::string out;
   ASSERT_EQ(run("small", small, out, "--threads 2"), 0) << out;
   const fs::path e = dir_ / "small" / "ensemble";
-  for (const char* f : {"percentiles.csv", "members.csv", "ensemble.gp", "ensemble.png", "ensemble.svg",
-                        "README.txt", "settings.ini"})
+  for (const char* f :
+       {"percentiles.csv", "members.csv", "ensemble.gp", "ensemble.png", "ensemble.svg", "README.txt", "settings.ini"})
     EXPECT_TRUE(fs::exists(e / f)) << f;
   EXPECT_EQ(slurp(e / "ensemble.png").substr(1, 3), "PNG");
   EXPECT_NE(slurp(e / "ensemble.svg").find("<svg"), std::string::npos);
 
   // The summary: both scenarios, constrained and unconstrained ranges.
-  for (const char* s : {"  RCP4.5\n", "  RCP2.6\n", "unconstrained", "constrained",
-                        "warming 2081-2100 vs 1850-1900 (degC)", "P(warming 2100 > 1.5 / 2 / 3 degC)",
-                        "effective sample size"})
+  for (const char* s :
+       {"  RCP4.5\n", "  RCP2.6\n", "unconstrained", "constrained", "warming 2081-2100 vs 1850-1900 (degC)",
+        "P(warming 2100 > 1.5 / 2 / 3 degC)", "effective sample size"})
     EXPECT_NE(out.find(s), std::string::npos) << s << "\n" << out;
 
   // members.csv: 20 members of each scenario, weights summing to 1.
@@ -179,8 +179,7 @@ TEST_F(Ensemble, AMemberTheModelRefusesStopsTheRunBeforeAnyMemberRuns) {
   std::string out;
   // With a CH4 lifetime half-range of 5 yr, a member lifetime of 5 yr or
   // less leaves a LOW lifetime of 0 or below.
-  EXPECT_EQ(run("refused", "[orvgas]\nDTAUCH4 = 5\n[ensemble]\nmembers = 20\nTAUCH4M = uniform 3 13\n", out), 2)
-      << out;
+  EXPECT_EQ(run("refused", "[orvgas]\nDTAUCH4 = 5\n[ensemble]\nmembers = 20\nTAUCH4M = uniform 3 13\n", out), 2) << out;
   EXPECT_NE(out.find("refused.ini, line 2: [ensemble] member "), std::string::npos) << out;
   EXPECT_NE(out.find("is refused by the climate model: DTAUCH4 = 5"), std::string::npos) << out;
   EXPECT_EQ(out.find("members on"), std::string::npos) << out;
