@@ -1,6 +1,5 @@
 #include "frontend/ensemble_command.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,42 +13,14 @@
 #include "ensemble/reduction.h"
 #include "frontend/ensemble_figure.h"
 #include "frontend/ensemble_summary.h"
+#include "frontend/progress.h"
 #include "records/record_io.h"
 
 namespace fs = std::filesystem;
 
 namespace fe {
 
-namespace {
-
-// Progress lines "[k/n] what ... done 0.45 s".
-class Progress {
- public:
-  Progress(int steps, std::ostream& out) : steps_(steps), out_(out) {}
-  void start(const std::string& what) {
-    char head[96];
-    std::snprintf(head, sizeof head, "[%d/%d] %-52s", ++step_, steps_, what.c_str());
-    out_ << head << std::flush;
-    t0_ = std::chrono::steady_clock::now();
-  }
-  void tick() { out_ << '.' << std::flush; }
-  void done(const std::string& note = "") {
-    const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0_).count();
-    char tail[48];
-    std::snprintf(tail, sizeof tail, " done %6.2f s", secs);
-    out_ << tail << (note.empty() ? "" : " (" + note + ")") << "\n";
-  }
-
- private:
-  int steps_, step_ = 0;
-  std::ostream& out_;
-  std::chrono::steady_clock::time_point t0_;
-};
-
-// The climate model's settings for the scenario's members: the settings
-// file's items, the scenario's 1990 SO2 emission and the ensemble's
-// switches.
-orv::ConfigValues base_values(const RunSettings& rs, const Scenario& s, const ens::EnsembleSpec& spec) {
+orv::ConfigValues member_base_values(const RunSettings& rs, const Scenario& s, const ens::EnsembleSpec& spec) {
   orv::ConfigValues v;
   for (const orv::ConfigItem& item : orv::config_items())
     v.set(item, std::stod(item.name == "ES1990" ? s.es1990 : rs.orvtar.at(std::string(item.name))));
@@ -57,7 +28,7 @@ orv::ConfigValues base_values(const RunSettings& rs, const Scenario& s, const en
   return v;
 }
 
-orv::InputPaths input_paths(const RunSettings& rs, const Scenario& s, const std::string& data_dir) {
+orv::InputPaths scenario_input_paths(const RunSettings& rs, const Scenario& s, const std::string& data_dir) {
   orv::InputPaths p;
   p.co2hist = data_dir + "/co2hist.IN";
   p.qhalos = s.qhalos;
@@ -67,10 +38,8 @@ orv::InputPaths input_paths(const RunSettings& rs, const Scenario& s, const std:
   return p;
 }
 
-// A member refused by the model, as a settings error at the line of the
-// item the model names (its [ensemble] distribution, else its own entry).
-[[noreturn]] void refuse(const SettingsFile& f, const EnsembleSettings& es, const ens::ParameterDraws& draws,
-                         const ens::MemberRefused& e) {
+void refuse_member(const SettingsFile& f, const EnsembleSettings& es, const ens::ParameterDraws& draws,
+                   const ens::MemberRefused& e) {
   std::string drawn;
   for (std::size_t d = 0; d < draws.items.size(); ++d) {
     char buf[64];
@@ -93,6 +62,8 @@ orv::InputPaths input_paths(const RunSettings& rs, const Scenario& s, const std:
             where + " is refused by the climate model: " + e.problem + " (the member draws " + drawn +
                 "); change the distributions so that every member is accepted");
 }
+
+namespace {
 
 void write_readme(const std::string& dir, const std::vector<ens::ScenarioStatistics>& stats, bool figure) {
   std::ofstream r(dir + "/README.txt");
@@ -141,8 +112,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
   progress.start("reading the scenarios' data");
   std::vector<std::unique_ptr<ens::ScenarioModel>> models;
   for (const Scenario* s : scenarios)
-    models.push_back(
-        std::make_unique<ens::ScenarioModel>(s->label, base_values(rs, *s, spec), input_paths(rs, *s, opt.data_dir)));
+    models.push_back(std::make_unique<ens::ScenarioModel>(s->label, member_base_values(rs, *s, spec),
+                                                          scenario_input_paths(rs, *s, opt.data_dir)));
   progress.done();
 
   progress.start("drawing and checking " + std::to_string(spec.members) + " members");
@@ -151,7 +122,7 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
     for (const auto& m : models) m->check_members(draws);
   } catch (const ens::MemberRefused& e) {
     out << " REFUSED\n";
-    refuse(file, es, draws, e);
+    refuse_member(file, es, draws, e);
   }
   progress.done();
 

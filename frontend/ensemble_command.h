@@ -6,6 +6,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "ensemble/member_runs.h"
+#include "ensemble/parameter_draws.h"
 #include "frontend/ensemble_settings.h"
 #include "frontend/run_settings.h"
 
@@ -22,6 +24,20 @@ struct EnsembleOptions {
 // `out`. A member the model refuses throws rec::Error naming the settings
 // file, the line of the item and the member; nothing runs before every
 // member has been checked.
+// The climate model's settings for a scenario's members: the settings
+// file's items, the scenario's 1990 SO2 emission and the ensemble's
+// switches.
+orv::ConfigValues member_base_values(const RunSettings& rs, const Scenario& s, const ens::EnsembleSpec& spec);
+
+// The data files of a scenario's members.
+orv::InputPaths scenario_input_paths(const RunSettings& rs, const Scenario& s, const std::string& data_dir);
+
+// A member refused by the model, as a settings error (rec::Error) at the
+// line of the item the model names: its [ensemble] distribution, else its
+// own entry.
+[[noreturn]] void refuse_member(const SettingsFile& f, const EnsembleSettings& es, const ens::ParameterDraws& draws,
+                                const ens::MemberRefused& e);
+
 void run_ensemble(const SettingsFile& file, const RunSettings& rs, const EnsembleSettings& es,
                   const EnsembleOptions& opt, std::ostream& out);
 

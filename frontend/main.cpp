@@ -17,6 +17,7 @@
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "scenario_manual.h"
+#include "frontend/sweep_command.h"
 
 namespace fs = std::filesystem;
 
@@ -101,6 +102,26 @@ int ensemble(const std::vector<std::string>& args) {
   return 0;
 }
 
+int sweep(const std::vector<std::string>& args, int& argc, char**& argv) {
+  fe::SweepOptions opt;
+  opt.out_dir = "scenario-run";
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--out") {
+      if (i + 1 == args.size()) throw rec::Error("sweep: --out needs a value\n" + std::string(manual::USAGE));
+      opt.out_dir = args[++i];
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      throw rec::Error("sweep: unknown option " + args[i] + "\n" + manual::USAGE);
+    } else {
+      opt.settings_path = args[i];
+    }
+  }
+  if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
+  opt.data_dir = fe::data_dir();
+  opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
+  const auto transport = swp::open_transport(argc, argv);
+  return fe::run_sweep(*transport, opt, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,6 +140,7 @@ int main(int argc, char** argv) {
     if (cmd == "init") return init(args);
     if (cmd == "run") return run(args);
     if (cmd == "ensemble") return ensemble(args);
+    if (cmd == "sweep") return sweep(args, argc, argv);
     std::cerr << "scenario: unknown command " << cmd << "\n" << manual::USAGE;
     return 2;
   } catch (const fe::ProgramFailed& e) {

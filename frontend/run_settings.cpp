@@ -9,6 +9,7 @@
 #include "engines/common/catalogue.h"
 #include "frontend/data_tree.h"
 #include "frontend/ensemble_settings.h"
+#include "frontend/sweep_settings.h"
 #include "orvtar/control/config.h"
 #include "orvtar/control/config_items.h"
 #include "orvtar/control/config_values.h"
@@ -18,6 +19,13 @@
 namespace fs = std::filesystem;
 
 namespace fe {
+
+std::string settings_path(const SettingsFile& f, const std::string& path) {
+  fs::path p(path);
+  if (p.is_relative()) p = fs::absolute(fs::path(f.name).parent_path() / p);
+  return p.lexically_normal().string();
+}
+
 namespace {
 
 std::string upper(std::string s) {
@@ -85,14 +93,9 @@ void check_combinations(const SettingsFile& f, const RunSettings& rs) {
   }
 }
 
-std::string resolve(const SettingsFile& f, const std::string& path) {
-  fs::path p(path);
-  if (p.is_relative()) p = fs::absolute(fs::path(f.name).parent_path() / p);
-  return p.lexically_normal().string();
-}
 
 std::string existing_file(const SettingsFile& f, const Setting& s) {
-  std::string p = resolve(f, s.value);
+  std::string p = settings_path(f, s.value);
   if (!fs::is_regular_file(p)) bad(f, s, "the path of an existing file (" + p + " not found)");
   return p;
 }
@@ -105,7 +108,7 @@ Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
   Scenario out;
   out.bundled = find_bundled(s ? s->value : fallback);
   if (!out.bundled) {
-    out.emk = resolve(f, s->value);
+    out.emk = settings_path(f, s->value);
     if (!fs::is_regular_file(out.emk))
       bad(f, *s, bundled_names() + ", or the path of an emissions profile (no file " + out.emk + ")");
     std::error_code ec;  // a bundled file given by its path is that scenario
@@ -139,6 +142,14 @@ Scenario scenario(const SettingsFile& f, const Setting* s, const Setting* halos,
   }
   return out;
 }
+
+}  // namespace
+
+Scenario scenario_of(const SettingsFile& f, const Setting& s, const RunSettings& rs, const std::string& data_dir) {
+  return scenario(f, &s, nullptr, nullptr, s.value, rs.orvtar.at("ES1990"), data_dir);
+}
+
+namespace {
 
 int choice(const SettingsFile& f, const Setting& s, std::initializer_list<const char*> names) {
   int k = 1;
@@ -241,7 +252,7 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
   } else if (k == "OBSERVED") {
     e.OBSSET = choice(f, s, {"OLD", "NEW"}) == 1 ? "OLD" : "NEW";
   } else if (k == "DATA_ROOT") {
-    e.data_root = s.value.empty() ? "" : resolve(f, s.value);
+    e.data_root = s.value.empty() ? "" : settings_path(f, s.value);
   } else {
     bad(f, s, "one of the engine settings year, variable, season, models, area, scaling, "
               "parameter_set, aerosols, definition, threshold, observed, data_root");
@@ -310,8 +321,8 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
       else bad(f, s, "co2_file or extra_forcing_file");
     } else if (s.section == "engines") {
       engine_setting(f, s, rs.engines);
-    } else if (s.section == "ensemble") {
-      continue;  // read by scenario ensemble (ensemble_settings.cpp)
+    } else if (s.section == "ensemble" || s.section == "sweep") {
+      continue;  // read by scenario ensemble and sweep (ensemble_settings.cpp, sweep_settings.cpp)
     } else {
       const orv::ConfigItem* found = nullptr;
       for (const orv::ConfigItem& it : orv::config_items())
@@ -322,7 +333,7 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
         if (!known_section)
           fail_line(f.name, s.line,
                     "unknown section [" + s.section +
-                        "]; expected scenarios, inputs, engines, orvuser, orvgas, orvmod, orvrun, orvxtra or ensemble");
+                        "]; expected scenarios, inputs, engines, orvuser, orvgas, orvmod, orvrun, orvxtra, ensemble or sweep");
         bad(f, s, "a configuration item of " + upper(s.section) + ".CFG (see the settings written by init)");
       }
       check_item(f, s, *found);
@@ -403,7 +414,7 @@ std::string default_settings_text() {
     os << (it.name == "IRUNMODE" ? "# " : "") << line << " # " << it.meaning
        << " (default " << it.default_value << ")\n";
   }
-  os << ensemble_settings_text();
+  os << ensemble_settings_text() << "\n" << sweep_settings_text();
   return os.str();
 }
 

@@ -59,6 +59,15 @@ struct RunSettings {
 // where the bundled inputs are.
 RunSettings validate_settings(const SettingsFile& file, const std::string& data_dir);
 
+// A path written in the settings file: a relative one is taken from the
+// file's folder.
+std::string settings_path(const SettingsFile& file, const std::string& path);
+
+// The scenario named (a bundled one) or given by path in `s`, as [scenarios]
+// reads one without its halocarbon and ES1990 settings: a profile given by
+// path takes the RCP4.5 halocarbons and [orvxtra] ES1990 of `rs`.
+Scenario scenario_of(const SettingsFile& file, const Setting& s, const RunSettings& rs, const std::string& data_dir);
+
 // The text of a settings file that lists every setting with its default, and
 // a comment with its unit and meaning.
 std::string default_settings_text();

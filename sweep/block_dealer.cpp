@@ -94,9 +94,7 @@ void compute_assigned(Transport& t, const ComputeBlock& compute) {
     try {
       results = compute(static_cast<std::size_t>(b), nothing);
     } catch (const std::exception& e) {
-      // Rank 0 ends the job when it reads the failure.
-      t.send(0, MessageKind::Failure, e.what());
-      for (;;) t.receive();
+      report_failure(t, e.what());
     }
     t.send(0, MessageKind::Results, block_results(static_cast<std::size_t>(b), results));
     next = assigned_block(t);
@@ -104,6 +102,12 @@ void compute_assigned(Transport& t, const ComputeBlock& compute) {
 }
 
 }  // namespace
+
+void report_failure(Transport& t, const std::string& message) {
+  // Rank 0 ends the job when it reads the failure.
+  t.send(0, MessageKind::Failure, message);
+  for (;;) t.receive();
+}
 
 void deal_blocks(Transport& t, std::size_t blocks, const ComputeBlock& compute, const TakeResults& take) {
   if (t.rank() == 0)

@@ -31,4 +31,8 @@ using TakeResults = std::function<void(std::size_t b, std::string results)>;
 // that fails tells rank 0 and waits for it to end the job.
 void deal_blocks(Transport& t, std::size_t blocks, const ComputeBlock& compute, const TakeResults& take);
 
+// On a rank other than 0: tells rank 0 of a failure and waits for it to
+// end the job.
+[[noreturn]] void report_failure(Transport& t, const std::string& message);
+
 }  // namespace swp
