@@ -20,12 +20,12 @@ void SweepProcesses(benchmark::State& state) {
   const std::string ini = (dir.path() / "settings.ini").string();
   std::ofstream(ini) << "[ensemble]\nmembers = 1000\n[sweep]\nscenarios = RCP2.6, RCP4.5, RCP6.0, RCP8.5\n";
   const std::string launcher =
-      state.range(0) == 1 ? "" : "mpirun --allow-run-as-root --oversubscribe -n " + std::to_string(state.range(0)) + " ";
+      state.range(0) == 1 ? ""
+                          : "mpirun --allow-run-as-root --oversubscribe -n " + std::to_string(state.range(0)) + " ";
   time_command(state,
                launcher + BIN_DIR "/scenario sweep " + ini + " --out " + (dir.path() / "out").string() + " >/dev/null",
                "scenario sweep failed");
-  state.counters["simulations_per_s"] =
-      benchmark::Counter(SIMULATIONS, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["simulations_per_s"] = benchmark::Counter(SIMULATIONS, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 }  // namespace

@@ -32,5 +32,4 @@ class Progress {
   std::chrono::steady_clock::time_point t0_;
 };
 
-
 }  // namespace fe

@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <iterator>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -151,10 +151,8 @@ void write_outputs(const Checked& c, const SweepOptions& opt, const std::vector<
   ens::write_members_csv(dir + "/members.csv", c.spec, draws, runs, stats);
   write_readme(dir, runs.size(), c.inputs.members, ranks);
   progress.done();
-  if (stats.size() <= SUMMARY_SCENARIOS)
-    print_ensemble_summary(c.spec, stats, out);
-  else
-    out << "\n" << stats.size() << " scenarios: their ranges are in percentiles.csv\n";
+  if (stats.size() <= SUMMARY_SCENARIOS) print_ensemble_summary(c.spec, stats, out);
+  else out << "\n" << stats.size() << " scenarios: their ranges are in percentiles.csv\n";
   out << "\nOutputs: " << dir << " (percentiles.csv, members.csv; README.txt there says what each holds)\n";
 }
 

@@ -74,7 +74,8 @@ SweepSettings read_sweep_settings(const SettingsFile& f, const RunSettings& rs, 
     for (const fs::directory_entry& e : fs::directory_iterator(dir, ec))
       if (e.is_regular_file() && emissions_file_name(e.path())) files.push_back(e.path());
     if (ec) bad(f, *folder, "a folder of emissions profiles (" + ec.message() + ")");
-    if (files.empty()) bad(f, *folder, "a folder holding emissions profiles (files ending .EMK); none in " + dir.string());
+    if (files.empty())
+      bad(f, *folder, "a folder holding emissions profiles (files ending .EMK); none in " + dir.string());
     std::sort(files.begin(), files.end());
     one = *folder;
     for (const fs::path& p : files) {

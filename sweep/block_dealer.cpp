@@ -60,10 +60,8 @@ class Dealer {
         ++received_;
         break;
       }
-      case MessageKind::Failure:
-        throw SweepFailed(m.bytes);
-      case MessageKind::Assign:
-        throw std::logic_error("rank 0 was sent a block");
+      case MessageKind::Failure: throw SweepFailed(m.bytes);
+      case MessageKind::Assign: throw std::logic_error("rank 0 was sent a block");
     }
   }
 
@@ -110,10 +108,8 @@ void report_failure(Transport& t, const std::string& message) {
 }
 
 void deal_blocks(Transport& t, std::size_t blocks, const ComputeBlock& compute, const TakeResults& take) {
-  if (t.rank() == 0)
-    Dealer(t, blocks, take).run(compute);
-  else
-    compute_assigned(t, compute);
+  if (t.rank() == 0) Dealer(t, blocks, take).run(compute);
+  else compute_assigned(t, compute);
 }
 
 }  // namespace swp

@@ -20,7 +20,7 @@ struct DataFile {
   const char* copy_name;
 };
 constexpr DataFile DATA_FILES[] = {
-    {&orv::InputPaths::co2hist, "co2hist.IN"}, {&orv::InputPaths::qhalos, "QHALOS.IN"},
+    {&orv::InputPaths::co2hist, "co2hist.IN"},    {&orv::InputPaths::qhalos, "QHALOS.IN"},
     {&orv::InputPaths::co2input, "co2input.dat"}, {&orv::InputPaths::qextra, "qextra.in"},
     {&orv::InputPaths::gasemk, "GAS.EMK"},
 };

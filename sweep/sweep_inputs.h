@@ -23,7 +23,7 @@ struct ScenarioInputs {
 struct SweepInputs {
   std::vector<ScenarioInputs> scenarios;
   std::size_t members = 0;
-  std::size_t block_members = 0;  // members in a block of work
+  std::size_t block_members = 0;               // members in a block of work
   std::vector<const orv::ConfigItem*> varied;  // the items the members vary
   std::vector<double> draws;                   // member-major, varied.size() a member
 };

@@ -47,9 +47,7 @@ class MpiTransport final : public Transport {
 
   int rank() const override { return rank_; }
   int ranks() const override { return ranks_; }
-  unsigned threads() const override {
-    return std::max(std::thread::hardware_concurrency() / local_ranks(), 1u);
-  }
+  unsigned threads() const override { return std::max(std::thread::hardware_concurrency() / local_ranks(), 1u); }
 
   void broadcast(std::string& bytes) override {
     unsigned long long size = bytes.size();
@@ -107,9 +105,9 @@ class MpiTransport final : public Transport {
     m.from = status.MPI_SOURCE;
     m.kind = static_cast<MessageKind>(status.MPI_TAG);
     m.bytes.resize(static_cast<std::size_t>(count));
-    check(MPI_Recv(m.bytes.data(), count, MPI_CHAR, status.MPI_SOURCE, status.MPI_TAG, MPI_COMM_WORLD,
-                   MPI_STATUS_IGNORE),
-          "MPI_Recv");
+    check(
+        MPI_Recv(m.bytes.data(), count, MPI_CHAR, status.MPI_SOURCE, status.MPI_TAG, MPI_COMM_WORLD, MPI_STATUS_IGNORE),
+        "MPI_Recv");
     return m;
   }
 

@@ -41,8 +41,8 @@ class Sweep : public ::testing::Test {
     const fs::path ini = dir_ / (name + ".ini");
     std::ofstream(ini) << settings;
     const fs::path log = dir_ / (name + ".log");
-    const std::string cmd = launcher + std::string(BIN_DIR) + "/scenario " + command + " " + ini.string() +
-                            " --out " + (dir_ / name).string() + " >" + log.string() + " 2>&1";
+    const std::string cmd = launcher + std::string(BIN_DIR) + "/scenario " + command + " " + ini.string() + " --out " +
+                            (dir_ / name).string() + " >" + log.string() + " 2>&1";
     const int status = std::system(cmd.c_str());
     output = slurp(log);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
