@@ -49,21 +49,17 @@ std::string Unpacker::text() {
   return s;
 }
 
-std::vector<float> Unpacker::floats() {
+template <class T>
+std::vector<T> Unpacker::array() {
   const std::uint64_t n = u64();
-  if (n > (bytes_.size() - at_) / sizeof(float)) throw std::runtime_error(what_ + ": the message ends early");
-  std::vector<float> v(n);
-  raw(v.data(), n * sizeof(float));
+  if (n > (bytes_.size() - at_) / sizeof(T)) throw std::runtime_error(what_ + ": the message ends early");
+  std::vector<T> v(n);
+  raw(v.data(), n * sizeof(T));
   return v;
 }
 
-std::vector<double> Unpacker::doubles() {
-  const std::uint64_t n = u64();
-  if (n > (bytes_.size() - at_) / sizeof(double)) throw std::runtime_error(what_ + ": the message ends early");
-  std::vector<double> v(n);
-  raw(v.data(), n * sizeof(double));
-  return v;
-}
+std::vector<float> Unpacker::floats() { return array<float>(); }
+std::vector<double> Unpacker::doubles() { return array<double>(); }
 
 void Unpacker::finish() const {
   if (at_ != bytes_.size()) throw std::runtime_error(what_ + ": the message is longer than expected");

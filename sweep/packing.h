@@ -40,6 +40,8 @@ class Unpacker {
 
  private:
   void raw(void* p, std::size_t n);
+  template <class T>
+  std::vector<T> array();
   std::string_view bytes_;
   std::size_t at_ = 0;
   std::string what_;
