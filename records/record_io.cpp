@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <filesystem>
 #include <utility>
 
@@ -189,6 +190,8 @@ class RecordSource {
   virtual const std::string& file() const = 0;
   // True when the text has line ends of CR alone.
   virtual bool lone_cr() const = 0;
+  // True when a real field of asterisks reads as NaN.
+  virtual bool overflow_as_nan() const { return false; }
 };
 
 class Reader {
@@ -216,10 +219,12 @@ class Reader {
       item->int_at(k) = static_cast<int>(*v);
     } else if (item->kind() == In::Kind::F32) {
       auto v = get_float(f, op.decimals);
+      if (!v && overflowed(f)) v = std::numeric_limits<float>::quiet_NaN();
       if (!v) bad_field(op, f, "a number");
       item->float_at(k) = *v;
     } else if (item->kind() == In::Kind::F64) {
       auto v = get_double(f, op.decimals);
+      if (!v && overflowed(f)) v = std::numeric_limits<double>::quiet_NaN();
       if (!v) bad_field(op, f, "a number");
       item->double_at(k) = *v;
     } else {
@@ -228,6 +233,10 @@ class Reader {
   }
 
  private:
+  // A field of asterisks, when the source lets it read as NaN.
+  bool overflowed(std::string_view f) const {
+    return src_.overflow_as_nan() && !f.empty() && f.find_first_not_of('*') == std::string_view::npos;
+  }
   // The next w columns; past the end of the record they read as blanks.
   std::string_view take(std::size_t w) {
     std::size_t from = col_;
@@ -272,8 +281,8 @@ class Reader {
 
 class TextSource : public RecordSource {
  public:
-  TextSource(std::span<const std::string_view> recs, std::string_view file, long first)
-      : recs_(recs), file_(file), first_(first) {}
+  TextSource(std::span<const std::string_view> recs, std::string_view file, long first, bool accept_overflow)
+      : recs_(recs), file_(file), first_(first), accept_overflow_(accept_overflow) {}
   bool next(std::string_view& rec) override {
     if (used_ == recs_.size()) return false;
     rec = recs_[used_++];
@@ -286,12 +295,14 @@ class TextSource : public RecordSource {
       if (r.find('\r') != std::string_view::npos) return true;
     return false;
   }
+  bool overflow_as_nan() const override { return accept_overflow_; }
   std::size_t used() const { return used_; }
 
  private:
   std::span<const std::string_view> recs_;
   std::string file_;
   long first_;
+  bool accept_overflow_;
   std::size_t used_ = 0;
 };
 
@@ -321,6 +332,7 @@ class UnitSource : public RecordSource {
   long number() const override { return u_.line_; }
   const std::string& file() const override { return u_.name_; }
   bool lone_cr() const override { return u_.lone_cr_; }
+  bool overflow_as_nan() const override { return u_.accept_overflow_; }
 
  private:
   Unit& u_;
@@ -456,6 +468,16 @@ void Unit::skip() {
          "end of file reached; a record was expected" + std::string(lone_cr_ ? LONE_CR_NOTE : ""));
 }
 
+void Unit::skip_past(std::string_view format, std::initializer_list<Out> items) {
+  load();
+  const std::vector<std::string> sought = format_records(format, items);
+  const std::string& last = sought.back();
+  std::string_view rec;
+  while (next_record(rec))
+    if (rec == last) return;
+  fail(name_, line_, "end of file reached; expected a record " + rec::quoted(last) + " (" + std::string(format) + ")");
+}
+
 bool Unit::at_eof() {
   load();
   return pos_ >= in_.size();
@@ -499,8 +521,9 @@ std::vector<std::string> format_records(std::string_view format, std::initialize
 }
 
 std::size_t parse_records(std::span<const std::string_view> records, std::string_view format,
-                          std::span<const In> items, std::string_view file, long first_record) {
-  TextSource src(records, file, first_record);
+                          std::span<const In> items, std::string_view file, long first_record,
+                          bool accept_overflow) {
+  TextSource src(records, file, first_record, accept_overflow);
   read_records(format, items, src);
   return src.used();
 }

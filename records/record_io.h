@@ -185,6 +185,14 @@ class Unit {
   bool read_unless_eof(std::string_view format, std::span<const In> items);
   // Consumes one record and ignores it (a read with no items).
   void skip();
+  // Consumes records up to and including the last record that
+  // write(format, items) would produce: finds a heading or a fixed line of
+  // a layout. End of file before it is an error naming that record.
+  void skip_past(std::string_view format, std::initializer_list<Out> items = {});
+  // When on, a real field filled with asterisks (a value that did not fit
+  // its field when written) reads as NaN instead of failing; readers of
+  // results files turn it into a missing value. Off by default.
+  void accept_overflow(bool on) { accept_overflow_ = on; }
   // True when no record is left to read.
   bool at_eof();
 
@@ -210,6 +218,7 @@ class Unit {
   std::string out_;          // pending output
   long line_ = 0;
   bool lone_cr_ = false;     // the text read has line ends of CR alone
+  bool accept_overflow_ = false;
 };
 
 // The records a write statement would produce, without line ends. Used by
@@ -218,10 +227,10 @@ std::vector<std::string> format_records(std::string_view format, std::span<const
 std::vector<std::string> format_records(std::string_view format, std::initializer_list<Out> items);
 
 // Reads items from the given records as a read statement would; `file` and
-// `first_record` only name the place in error messages. Returns the number
-// of records consumed.
+// `first_record` only name the place in error messages; `accept_overflow`
+// as Unit::accept_overflow. Returns the number of records consumed.
 std::size_t parse_records(std::span<const std::string_view> records, std::string_view format,
                           std::span<const In> items, std::string_view file = "(text)",
-                          long first_record = 1);
+                          long first_record = 1, bool accept_overflow = false);
 
 }  // namespace rec

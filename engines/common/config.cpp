@@ -9,11 +9,16 @@ namespace eng {
 namespace {
 
 constexpr const char* EXTRA_CFG = "EXTRA.CFG";
-constexpr const char* SHELL_CFG = "SHELL.CFG";
+constexpr const char* SHELL_CFG_NAME = "SHELL.CFG";
+
+// A configuration file's name: in the working directory, or in `dir`.
+std::string in_folder(const std::string& dir, const char* name) {
+  return dir.empty() ? std::string(name) : dir + "/" + name;
+}
 
 // Rejects a setting outside lo … hi, naming the file, the record and the
 // accepted values.
-void check_range(const char* file, long record, const char* name, int value, int lo, int hi,
+void check_range(const std::string& file, long record, const char* name, int value, int lo, int hi,
                  const char* accepted) {
   if (value < lo || value > hi)
     rec::fail(file, record,
@@ -21,8 +26,8 @@ void check_range(const char* file, long record, const char* name, int value, int
                   accepted);
 }
 
-void read_extra_cfg(EngineConfig& c) {
-  rec::Unit extra(EXTRA_CFG, rec::Status::Old);
+void read_extra_cfg(EngineConfig& c, const std::string& name) {
+  rec::Unit extra(name, rec::Status::Old);
   extra.skip();
   extra.read("(1X,F10.0)", {c.THRESH});
   c.OBSSET.clear();
@@ -30,7 +35,7 @@ void read_extra_cfg(EngineConfig& c) {
   extra.read("(1X,I10)", {c.IBOTH});
   extra.close();
   if (c.OBSSET != "OLD" && c.OBSSET != "NEW")
-    rec::fail(EXTRA_CFG, 3, "OBSSET = " + rec::quoted(c.OBSSET) + " is not accepted; expected \"OLD\" or \"NEW\"");
+    rec::fail(name, 3, "OBSSET = " + rec::quoted(c.OBSSET) + " is not accepted; expected \"OLD\" or \"NEW\"");
 }
 
 // SHELL.CFG records 1 … 16.
@@ -55,17 +60,17 @@ void read_shell_settings(rec::Unit& shell, EngineConfig& c) {
 }
 
 // The settings of records 8 … 15 that index a table or size the case list.
-void check_shell_settings(const EngineConfig& c) {
-  check_range(SHELL_CFG, 8, "IVAR", c.IVAR, 1, 2, "1 (temperature) or 2 (precipitation)");
-  check_range(SHELL_CFG, 9, "ISEAS", c.ISEAS, 1, NSEASONS, "a season from 1 (JAN) to 17 (ANN)");
-  check_range(SHELL_CFG, 10, "ISCALE", c.ISCALE, 1, 2, "1 (linear) or 2 (exponential)");
-  check_range(SHELL_CFG, 11, "IPSET", c.IPSET, 1, 2, "1 (DEFAULT) or 2 (USER)");
-  check_range(SHELL_CFG, 12, "ISCEN", c.ISCEN, 1, 2, "1 (REFRNCE) or 2 (POLICY)");
-  check_range(SHELL_CFG, 15, "NMODS", c.NMODS, 0, NCATALOGUE, "a number of models from 0 to 17");
+void check_shell_settings(const EngineConfig& c, const std::string& shell_cfg) {
+  check_range(shell_cfg, 8, "IVAR", c.IVAR, 1, 2, "1 (temperature) or 2 (precipitation)");
+  check_range(shell_cfg, 9, "ISEAS", c.ISEAS, 1, NSEASONS, "a season from 1 (JAN) to 17 (ANN)");
+  check_range(shell_cfg, 10, "ISCALE", c.ISCALE, 1, 2, "1 (linear) or 2 (exponential)");
+  check_range(shell_cfg, 11, "IPSET", c.IPSET, 1, 2, "1 (DEFAULT) or 2 (USER)");
+  check_range(shell_cfg, 12, "ISCEN", c.ISCEN, 1, 2, "1 (REFRNCE) or 2 (POLICY)");
+  check_range(shell_cfg, 15, "NMODS", c.NMODS, 0, NCATALOGUE, "a number of models from 0 to 17");
 }
 
-void check_definition_mode(const EngineConfig& c) {
-  check_range(SHELL_CFG, 16, "IDEF", c.IDEF, 1, 3,
+void check_definition_mode(const EngineConfig& c, const std::string& shell_cfg) {
+  check_range(shell_cfg, 16, "IDEF", c.IDEF, 1, 3,
               "1 (definition 1), 2 (definition 2) or 3 (both)");
 }
 
@@ -77,9 +82,10 @@ void apply_definition2_codes(EngineConfig& c) {
 
 // SHELL.CFG records 17 … 16 + NMODS.
 void read_model_list(rec::Unit& shell, EngineConfig& c) {
+  const std::string& shell_cfg = shell.name();
   for (int k = 1; k <= c.NMODS; ++k) {
     shell.read("(1X,I10)", {c.IMOD[k]});
-    check_range(SHELL_CFG, 16 + k, "IMOD", c.IMOD[k], 1, NCATALOGUE,
+    check_range(shell_cfg, 16 + k, "IMOD", c.IMOD[k], 1, NCATALOGUE,
                 "a catalogue index from 1 to 17");
   }
 }
@@ -97,15 +103,16 @@ void derive_case_list(EngineConfig& c) {
 
 }  // namespace
 
-bool read_crossmod_config(EngineConfig& c) {
-  read_extra_cfg(c);
-  rec::Unit shell(SHELL_CFG, rec::Status::Old);
+bool read_crossmod_config(EngineConfig& c, const std::string& dir) {
+  read_extra_cfg(c, in_folder(dir, EXTRA_CFG));
+  const std::string shell_cfg = in_folder(dir, SHELL_CFG_NAME);
+  rec::Unit shell(shell_cfg, rec::Status::Old);
   read_shell_settings(shell, c);
-  check_shell_settings(c);
-  check_range(SHELL_CFG, 13, "ISULF", c.ISULF, 0, 1,
+  check_shell_settings(c, shell_cfg);
+  check_range(shell_cfg, 13, "ISULF", c.ISULF, 0, 1,
               "1 (with sulphate aerosols) or 0 (greenhouse gases only)");
   if (c.IBOTH == 1) c.IDEF = 3;
-  check_definition_mode(c);
+  check_definition_mode(c, shell_cfg);
   apply_definition2_codes(c);
 
   c.KRUN = 0;
@@ -128,8 +135,8 @@ bool read_crossmod_config(EngineConfig& c) {
 
 void read_varistat_config(rec::Unit& shell, EngineConfig& c) {
   read_shell_settings(shell, c);
-  check_shell_settings(c);
-  check_definition_mode(c);
+  check_shell_settings(c, shell.name());
+  check_definition_mode(c, shell.name());
   apply_definition2_codes(c);
 
   c.NOMODS = 0;

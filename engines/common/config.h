@@ -63,8 +63,9 @@ struct EngineConfig {
 // and, unless the run is fatal, reads the model list and derives the case
 // list and counts. Out-of-range settings are rejected with rec::Error naming
 // the file, the record and the accepted values. Returns false on the fatal
-// path (KRUN = 2); SHELL.CFG is then not read further.
-bool read_crossmod_config(EngineConfig& c);
+// path (KRUN = 2); SHELL.CFG is then not read further. The files are read
+// from the working directory, or from `dir` (a finished run's folder).
+bool read_crossmod_config(EngineConfig& c, const std::string& dir = "");
 
 // varistat start-up (steps 3-7 of its run, docs/design/variability.md):
 // reads SHELL.CFG records 1-16 from the open unit, applies the mode-2 case

@@ -48,15 +48,20 @@ void read_aerosol_patterns(const std::string& name, Field& P1, Field& P2, Field&
   }
 }
 
-MaskFile read_mask(const EngineConfig& c, rec::Unit& log) {
-  const std::string name = mask_file_name(c);
-  log.write("(/,1X,'*** MASK FILE OPENED, PLUS NAME OF REGION ***')");
-  log.write("(1X,A6)", {name});
-  rec::Unit file(name, rec::Status::Old);
+MaskFile read_mask_file(const std::string& path) {
+  rec::Unit file(path, rec::Status::Old);
   MaskFile mask;
   mask.MASKNAME.clear();
   file.read("(A8)", {mask.MASKNAME});
   file.read("(72I1)", {mask.MASK.v});
+  return mask;
+}
+
+MaskFile read_mask(const EngineConfig& c, rec::Unit& log) {
+  const std::string name = mask_file_name(c);
+  log.write("(/,1X,'*** MASK FILE OPENED, PLUS NAME OF REGION ***')");
+  log.write("(1X,A6)", {name});
+  MaskFile mask = read_mask_file(name);
   log.write("(A8)", {mask.MASKNAME});
   return mask;
 }

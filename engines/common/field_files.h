@@ -43,6 +43,9 @@ struct MaskFile {
   Mask MASK;
 };
 
+// Reads a mask file: "(A8)" name, 36 records "(72I1)".
+MaskFile read_mask_file(const std::string& path);
+
 // Reads "MASK." + MASKID ("(A8)" name, 36 records "(72I1)"), logging to the
 // run log `log`: "*** MASK FILE OPENED, PLUS NAME OF REGION ***", the file
 // name, and after the read the mask name.

@@ -1,7 +1,11 @@
 // IMOUT/AREAAVES.OUT after its run header: the area averages of the
 // normalised changes, of the baselines and of the model-mean fields, and
-// the scaled area averages of the cases.
+// the scaled area averages of the cases; and its reader, for the results
+// front end (results/).
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "engines/crossmod/state.h"
 #include "records/record_io.h"
@@ -19,5 +23,26 @@ void write_baseline_averages(rec::Unit& out, const XmState& s);
 // The six model-mean area averages, then the scaled area average of every
 // case with the aerosols included.
 void write_model_mean_averages(rec::Unit& out, const XmState& s);
+
+// What the file says, in its order. Units are those of the run's variable:
+// normalised changes per degC of global warming, baselines in degC or
+// mm/day, scaled changes in degC or %.
+struct AreaAverages {
+  struct Line {
+    std::string code;  // case code ("GC01D1", "MODBAR") or model code ("GC01", "MBAR")
+    double mean = MISSING;
+    double sd = MISSING;  // spatial S.D.; MISSING on the scaled lines
+  };
+  std::vector<Line> normalised;  // the cases, then MODBAR
+  double overall_mean = MISSING, intermodel_sd = MISSING;
+  std::vector<Line> baseline;    // the models, then MBAR
+  double AVISD = MISSING, AVSNR = MISSING, AVPROB = MISSING;  // model-mean summaries
+  double AVG2 = MISSING, AERAVE = MISSING, AVT = MISSING;     // GHG only, aerosol only, both
+  std::vector<Line> scaled;      // the cases, then MODBAR
+};
+
+// Reads the file written for the run configured in `c` (its case and model
+// counts and its variable). A value of asterisks reads as NaN.
+AreaAverages read_area_averages(const std::string& path, const eng::EngineConfig& c);
 
 }  // namespace xm

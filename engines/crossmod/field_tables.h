@@ -1,6 +1,9 @@
 // The two printed forms of a grid field: the gridded "degN/degE" table of
-// the reports and the TESSERA dump for the front-end shell.
+// the reports and the TESSERA dump for the front-end shell; each writer has
+// its reader beside it, for the results front end (results/).
 #pragma once
+
+#include <string>
 
 #include "engines/crossmod/state.h"
 #include "records/record_io.h"
@@ -20,5 +23,15 @@ void write_count_table(rec::Unit& out, const CountField& F);
 // A record of one blank, then the 2592 values in row order, 17 per record
 // (152 records of 17 and one of 8).
 void write_dump(rec::Unit& out, const Field& F);
+
+// Read back the first table of a file written by write_table (or
+// write_count_table): the rows after its first longitude line, each row's
+// latitude checked against the grid. A value of asterisks reads as NaN.
+void read_table(const std::string& path, Field& F);
+void read_count_table(const std::string& path, CountField& F);
+
+// Read back a dump written by write_dump: the values after its blank
+// record. A value of asterisks reads as NaN.
+void read_dump(const std::string& path, Field& F);
 
 }  // namespace xm

@@ -7,6 +7,35 @@
 
 namespace xm {
 
+// The names of the output files (read back by results/).
+inline constexpr const char* AREAAVES_FILE = "IMOUT/AREAAVES.OUT";
+inline constexpr const char* IMFIELDS_FILE = "IMOUT/IMFIELDS.OUT";
+inline constexpr const char* IMCORRS_FILE = "IMOUT/IMCORRS.OUT";
+inline constexpr const char* IMFILES_FILE = "IMOUT/IMFILES.OUT";
+inline constexpr const char* VALIDN_FILE = "IMOUT/VALIDN.OUT";
+inline constexpr const char* DRIFT_FILE = "IMOUT/DRIFT.OUT";
+inline constexpr const char* GHGDELTA_FILE = "IMOUT/GHGDELTA.OUT";
+inline constexpr const char* INTERSD_FILE = "IMOUT/INTER-SD.OUT";
+inline constexpr const char* IMSNR_FILE = "IMOUT/IM-SNR.OUT";
+inline constexpr const char* PROBINCR_FILE = "IMOUT/PROBINCR.OUT";
+inline constexpr const char* NUMINCR_FILE = "IMOUT/NUM-INCR.OUT";
+inline constexpr const char* MODBASE_FILE = "IMOUT/MODBASE.OUT";
+inline constexpr const char* OBSBASE_FILE = "IMOUT/OBSBASE.OUT";
+inline constexpr const char* ABSOBS_FILE = "IMOUT/ABS-OBS.OUT";
+inline constexpr const char* ABSMOD_FILE = "IMOUT/ABS-MOD.OUT";
+inline constexpr const char* GHANDAER_FILE = "IMOUT/GHANDAER.OUT";
+inline constexpr const char* AEROSOL_FILE = "IMOUT/AEROSOL.OUT";
+inline constexpr const char* NORMDEL_FILE = "IMOUT/NORMDEL.OUT";
+inline constexpr const char* ERROR_FILE = "IMOUT/ERROR.OUT";
+inline constexpr const char* TDEL2USE_FILE = "TESSERA/DEL2USE.OUT";
+inline constexpr const char* TIMSNR_FILE = "TESSERA/IM-SNR.OUT";
+inline constexpr const char* TPROBINCR_FILE = "TESSERA/PROBINCR.OUT";
+inline constexpr const char* TMODBASE_FILE = "TESSERA/MODBASE.OUT";
+inline constexpr const char* TOBSBASE_FILE = "TESSERA/OBSBASE.OUT";
+inline constexpr const char* TABSOBS_FILE = "TESSERA/ABS-OBS.OUT";
+inline constexpr const char* TABSMOD_FILE = "TESSERA/ABS-MOD.OUT";
+inline constexpr const char* TERROR_FILE = "TESSERA/ERROR.OUT";
+
 struct XmOutputs {
   rec::Unit AREAAVES;   // "IMOUT/AREAAVES.OUT": area-average results
   rec::Unit IMFIELDS;   // "IMOUT/IMFIELDS.OUT": all gridded results together

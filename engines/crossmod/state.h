@@ -25,6 +25,7 @@ struct CountField {
 
   int& operator()(int i, int j) { return v[(i - 1) * eng::NLON + (j - 1)]; }
   int operator()(int i, int j) const { return v[(i - 1) * eng::NLON + (j - 1)]; }
+  std::span<int, eng::NLON> row(int i) { return std::span<int, eng::NLON>(v.data() + (i - 1) * eng::NLON, eng::NLON); }
   std::span<const int, eng::NLON> row(int i) const {
     return std::span<const int, eng::NLON>(v.data() + (i - 1) * eng::NLON, eng::NLON);
   }

@@ -8,18 +8,18 @@ namespace vs {
 void create_outputs(VsOutputs& out) {
   eng::ensure_directory("SDOUT");
   eng::ensure_directory("TESSERA");
-  out.SDFIELDS.open("SDOUT/SDFIELDS.OUT", rec::Status::Output);
-  out.SDCORRS.open("SDOUT/SDCORRS.OUT", rec::Status::Output);
-  out.SDFILES.open("SDOUT/SDFILES.OUT", rec::Status::Output);
-  out.GHGDELTA.open("SDOUT/GHGDELTA.OUT", rec::Status::Output);
-  out.BASESD.open("SDOUT/BASE-SD.OUT", rec::Status::Output);
-  out.DELTASD.open("SDOUT/DELTA-SD.OUT", rec::Status::Output);
-  out.BAROFSNR.open("SDOUT/BAROFSNR.OUT", rec::Status::Output);
-  out.SNROFBAR.open("SDOUT/SNROFBAR.OUT", rec::Status::Output);
-  out.INTERSNR.open("SDOUT/INTERSNR.OUT", rec::Status::Output);
-  out.TBASESD.open("TESSERA/BASE-SD.OUT", rec::Status::Output);
-  out.TDELTASD.open("TESSERA/DELTA-SD.OUT", rec::Status::Output);
-  out.TBAROFSNR.open("TESSERA/BAROFSNR.OUT", rec::Status::Output);
+  out.SDFIELDS.open(SDFIELDS_FILE, rec::Status::Output);
+  out.SDCORRS.open(SDCORRS_FILE, rec::Status::Output);
+  out.SDFILES.open(SDFILES_FILE, rec::Status::Output);
+  out.GHGDELTA.open(GHGDELTA_FILE, rec::Status::Output);
+  out.BASESD.open(BASESD_FILE, rec::Status::Output);
+  out.DELTASD.open(DELTASD_FILE, rec::Status::Output);
+  out.BAROFSNR.open(BAROFSNR_FILE, rec::Status::Output);
+  out.SNROFBAR.open(SNROFBAR_FILE, rec::Status::Output);
+  out.INTERSNR.open(INTERSNR_FILE, rec::Status::Output);
+  out.TBASESD.open(TBASESD_FILE, rec::Status::Output);
+  out.TDELTASD.open(TDELTASD_FILE, rec::Status::Output);
+  out.TBAROFSNR.open(TBAROFSNR_FILE, rec::Status::Output);
 }
 
 namespace {

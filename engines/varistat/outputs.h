@@ -7,6 +7,20 @@
 
 namespace vs {
 
+// The names of the output files (read back by results/).
+inline constexpr const char* SDFIELDS_FILE = "SDOUT/SDFIELDS.OUT";
+inline constexpr const char* SDCORRS_FILE = "SDOUT/SDCORRS.OUT";
+inline constexpr const char* SDFILES_FILE = "SDOUT/SDFILES.OUT";
+inline constexpr const char* GHGDELTA_FILE = "SDOUT/GHGDELTA.OUT";
+inline constexpr const char* BASESD_FILE = "SDOUT/BASE-SD.OUT";
+inline constexpr const char* DELTASD_FILE = "SDOUT/DELTA-SD.OUT";
+inline constexpr const char* BAROFSNR_FILE = "SDOUT/BAROFSNR.OUT";
+inline constexpr const char* SNROFBAR_FILE = "SDOUT/SNROFBAR.OUT";
+inline constexpr const char* INTERSNR_FILE = "SDOUT/INTERSNR.OUT";
+inline constexpr const char* TBASESD_FILE = "TESSERA/BASE-SD.OUT";
+inline constexpr const char* TDELTASD_FILE = "TESSERA/DELTA-SD.OUT";
+inline constexpr const char* TBAROFSNR_FILE = "TESSERA/BAROFSNR.OUT";
+
 struct VsOutputs {
   rec::Unit SDFIELDS;    // "SDOUT/SDFIELDS.OUT": the six result tables, output-field correlations
   rec::Unit SDCORRS;     // "SDOUT/SDCORRS.OUT": inter-model pattern correlations

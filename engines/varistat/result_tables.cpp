@@ -1,5 +1,7 @@
 #include "engines/varistat/result_tables.h"
 
+#include <cmath>
+#include <span>
 #include <string_view>
 
 namespace vs {
@@ -44,17 +46,49 @@ void write_title(rec::Unit& out, int field, int IVAR) {
   }
 }
 
+namespace {
+
+constexpr std::string_view LONGITUDES = "(1X,'degN/degE',72F7.1)";
+constexpr std::string_view ROW = "(1X,F6.1,'   ',72F7.2)";
+constexpr std::string_view DUMP_SEPARATOR = "(1X,' ')";
+constexpr std::string_view DUMP_VALUES = "(17F8.3)";
+
+std::span<const double> centre_longitudes() {
+  return std::span<const double>(eng::grid_tables().XLON).subspan(1, eng::NLON);
+}
+
+}  // namespace
+
 void write_grid_table(rec::Unit& out, const Field& F) {
   const eng::GridTables& g = eng::grid_tables();
-  const auto lons = std::span<const double>(g.XLON).subspan(1, eng::NLON);
-  out.write("(1X,'degN/degE',72F7.1)", {lons});
-  for (int i = 1; i <= eng::NLAT; ++i) out.write("(1X,F6.1,'   ',72F7.2)", {g.XLAT[i], F.row(i)});
-  out.write("(1X,'degN/degE',72F7.1)", {lons});
+  out.write(LONGITUDES, {centre_longitudes()});
+  for (int i = 1; i <= eng::NLAT; ++i) out.write(ROW, {g.XLAT[i], F.row(i)});
+  out.write(LONGITUDES, {centre_longitudes()});
 }
 
 void write_dump(rec::Unit& out, const Field& F) {
-  out.write("(1X,' ')");
-  out.write("(17F8.3)", {F.v});
+  out.write(DUMP_SEPARATOR);
+  out.write(DUMP_VALUES, {F.v});
+}
+
+void read_grid_table(const std::string& path, Field& F) {
+  const eng::GridTables& g = eng::grid_tables();
+  rec::Unit in(path, rec::Status::Old);
+  in.accept_overflow(true);
+  in.skip_past(LONGITUDES, {centre_longitudes()});
+  for (int i = 1; i <= eng::NLAT; ++i) {
+    double lat = 0;
+    in.read(ROW, {lat, F.row(i)});
+    if (std::abs(lat - g.XLAT[i]) > 0.05)
+      rec::fail(path, in.records(), "expected the row of latitude " + std::to_string(g.XLAT[i]) + " of the grid");
+  }
+}
+
+void read_dump(const std::string& path, Field& F) {
+  rec::Unit in(path, rec::Status::Old);
+  in.accept_overflow(true);
+  in.skip_past(DUMP_SEPARATOR);
+  in.read(DUMP_VALUES, {F.v});
 }
 
 namespace {

@@ -29,6 +29,12 @@ void write_grid_table(rec::Unit& out, const Field& F);
 // A TESSERA dump: a record of two blanks and the 2592 values, 17 per record.
 void write_dump(rec::Unit& out, const Field& F);
 
+// Read back the table of a single-field file written by write_grid_table,
+// and a dump written by write_dump (for the results front end, results/).
+// A value of asterisks reads as NaN.
+void read_grid_table(const std::string& path, Field& F);
+void read_dump(const std::string& path, Field& F);
+
 // The tables of every result field into "SDOUT/SDFIELDS.OUT", then each
 // single-field file and dump in turn; when no model was selected those nine
 // show MISSFLD under the same titles.

@@ -1,5 +1,8 @@
 #include "orvtar/control/display_files.h"
 
+#include <string>
+
+#include "orvtar/control/display_layouts.h"
 #include "orvtar/control/report_common.h"
 #include "orvtar/control/report_forcing.h"
 #include "records/record_io.h"
@@ -33,18 +36,16 @@ ForcingRow forcing_change_from_1990(const SimulationResult& r, int i) {
 }  // namespace
 
 void write_concs_dis(const OrvState& run, const SimulationResult& r) {
-  rec::Unit out("concs.dis", rec::Status::Output);
-  auto header = [&] {
-    out.write("(1X,'YEAR CO2USER   CO2LO  CO2MID   CO2HI',' CH4USER   CH4LO  CH4MID   CH4HI     N2O',' MIDTAUCH4')");
-  };
+  rec::Unit out(std::string(concs_dis::NAME), rec::Status::Output);
+  auto header = [&] { out.write(concs_dis::HEADER); };
   header();
   stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
     const int year = year_of(i);
     const float CO2 = at(r, Output::Co2, i), CH4 = at(r, Output::Ch4, i), N2O = at(r, Output::N2o, i);
-    if (i < 226) {
-      out.write("(1X,I4,9F8.1)", {year, CO2, CO2, CO2, CO2, CH4, CH4, CH4, CH4, N2O});
+    if (year < concs_dis::FIRST_YEAR_WITH_LIFETIME) {
+      out.write(concs_dis::ROW_BEFORE_1990, {year, CO2, CO2, CO2, CO2, CH4, CH4, CH4, CH4, N2O});
     } else {
-      out.write("(1X,I4,9F8.1,F10.2)",
+      out.write(concs_dis::ROW_FROM_1990,
                 {year, CO2, at(r, Output::Co2Low, i), at(r, Output::Co2Mid, i),
                  at(r, Output::Co2High, i), CH4, at(r, Output::Ch4Low, i), at(r, Output::Ch4Mid, i),
                  at(r, Output::Ch4High, i), N2O, at(r, Output::Ch4Lifetime, i)});
@@ -55,7 +56,7 @@ void write_concs_dis(const OrvState& run, const SimulationResult& r) {
 }
 
 void write_forcings_dis(const OrvState& run, const SimulationResult& r) {
-  rec::Unit out("forcings.dis", rec::Status::Output);
+  rec::Unit out(std::string(forcings_dis::NAME), rec::Status::Output);
   write_forcing_header(out);
   stepped_loop(1990, run.IYEND, run.IDISSTEP,
                [&](int year) { write_forcing_row(out, year, forcing_change_from_1990(r, year - 1764)); });
@@ -64,35 +65,33 @@ void write_forcings_dis(const OrvState& run, const SimulationResult& r) {
 }
 
 void write_temps_dis(const OrvState& run, const ResultStores& k) {
-  rec::Unit out("temps.dis", rec::Status::Output);
-  auto header = [&] { out.write("(1X,'YEAR  TEMUSER    TEMLO   TEMMID    TEMHI TEMNOSO2')"); };
+  rec::Unit out(std::string(temps_dis::NAME), rec::Status::Output);
+  auto header = [&] { out.write(temps_dis::HEADER); };
   header();
   stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
-    out.write("(1X,I4,5F9.3)", {year_of(i), k.TEMUSER[i], k.TEMLO[i], k.TEMMID[i], k.TEMHI[i], k.TEMNOSO2[i]});
+    out.write(temps_dis::ROW, {year_of(i), k.TEMUSER[i], k.TEMLO[i], k.TEMMID[i], k.TEMHI[i], k.TEMNOSO2[i]});
   });
   header();
   out.close();
 }
 
 void write_sealev_dis(const OrvState& run, const ResultStores& k) {
-  rec::Unit out("sealev.dis", rec::Status::Output);
-  auto header = [&] { out.write("(1X,'YEAR  MSLUSER    MSLLO   MSLMID    MSLHI')"); };
+  rec::Unit out(std::string(sealev_dis::NAME), rec::Status::Output);
+  auto header = [&] { out.write(sealev_dis::HEADER); };
   header();
   stepped_loop(1, run.NYEND, run.IDISSTEP, [&](int i) {
-    out.write("(1X,I4,5F9.1)", {year_of(i), k.MSLUSER[i], k.MSLLO[i], k.MSLMID[i], k.MSLHI[i]});
+    out.write(sealev_dis::ROW, {year_of(i), k.MSLUSER[i], k.MSLLO[i], k.MSLMID[i], k.MSLHI[i]});
   });
   header();
   out.close();
 }
 
 void write_emiss_dis(const OrvState& run, const SimulationResult& r) {
-  rec::Unit out("emiss.dis", rec::Status::Output);
-  auto header = [&] {
-    out.write("(1X,'YEAR  FOSSCO2 NETDEFOR      CH4      N2O',' SO2-REG1 SO2-REG2 SO2-REG3   SO2-GL')");
-  };
+  rec::Unit out(std::string(emiss_dis::NAME), rec::Status::Output);
+  auto header = [&] { out.write(emiss_dis::HEADER); };
   header();
   stepped_loop(226, run.NYEND, run.IDISSTEP, [&](int i) {
-    out.write("(1X,I4,8F9.2)",
+    out.write(emiss_dis::ROW,
               {year_of(i), at(r, Output::EmissionsFossilCo2, i), at(r, Output::EmissionsLandUseCo2, i),
                at(r, Output::EmissionsCh4, i), at(r, Output::EmissionsN2o, i),
                at(r, Output::EmissionsSo2Region1, i), at(r, Output::EmissionsSo2Region2, i),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "orvtar/control/display_layouts.h"
 #include "orvtar/control/report_common.h"
 #include "records/record_io.h"
 
@@ -48,26 +49,20 @@ void scale_regions(const OrvState& s, const ResultStores& k, int p, ScaledRegion
 }
 
 void write_head(rec::Unit& out, const OrvState& s, const ResultStores& k, int p) {
-  out.write("(1X,'PROFILE: ',A20)", {s.PROFILE});
-  switch (p) {
-    case 1: out.write("(/,1X,'LOW CLIMATE MODEL PARAMETERS')"); break;
-    case 2: out.write("(/,1X,'MID CLIMATE MODEL PARAMETERS')"); break;
-    case 3: out.write("(/,1X,'HIGH CLIMATE MODEL PARAMETERS')"); break;
-    case 4: out.write("(/,1X,'USER CLIMATE MODEL PARAMETERS')"); break;
-    default: break;
-  }
-  out.write("(/,2X,'YEAR       GHG     ESO21     ESO22     ESO23','       SUM')");
-  out.write("(1X,'REF T',40X,F10.4)", {k.TAVG[p]});
+  out.write(drive_files::PROFILE, {s.PROFILE});
+  out.write(drive_files::PARAMETER_SET[p]);
+  out.write(drive_files::HEADER);
+  out.write(drive_files::REF_T, {k.TAVG[p]});
 }
 
 }  // namespace
 
 void write_drive_files(const OrvState& s, const ResultStores& k) {
-  static constexpr const char* STEM[5] = {"", "lodrive", "middrive", "hidrive", "usrdrive"};
+  using namespace drive_files;
   rec::Unit raw[5], scaled[5];
   for (int p = 1; p <= 4; ++p) {
-    raw[p].open(std::string(STEM[p]) + ".raw", rec::Status::Output);
-    scaled[p].open(std::string(STEM[p]) + ".out", rec::Status::Output);
+    raw[p].open(std::string(STEM[p]) + std::string(RAW), rec::Status::Output);
+    scaled[p].open(std::string(STEM[p]) + std::string(SCALED), rec::Status::Output);
   }
   ScaledRegions r;
   for (int p = 1; p <= 4; ++p) {
@@ -77,8 +72,8 @@ void write_drive_files(const OrvState& s, const ResultStores& k) {
     for (int y = 1; y <= s.NYEND - 196; ++y) {
       const int year = 1960 + y;
       const auto& t = k.TDRV;
-      raw[p].write("(1X,I5,5F10.4)", {year, t[2][p][y], t[3][p][y], t[4][p][y], t[5][p][y], t[1][p][y]});
-      scaled[p].write("(1X,I5,5F10.4)",
+      raw[p].write(ROW, {year, t[2][p][y], t[3][p][y], t[4][p][y], t[5][p][y], t[1][p][y]});
+      scaled[p].write(ROW,
                       {year, t[2][p][y], r.TSCL[3][y], r.TSCL[4][y], r.TSCL[5][y], t[1][p][y]});
     }
   }

@@ -48,13 +48,13 @@ ForcingRow forcing_change_from_1990(const OrvState& s, int i, const AerosolSerie
 }
 
 void write_forcing_row(rec::Unit& out, int year, const ForcingRow& r) {
-  out.write("(1X,I4,8F8.4,F9.5,F8.4,I7,4F8.4)",
+  out.write(FORCING_TABLE_ROW,
             {year, r.CO2, r.CH4tot, r.N2O, r.HALOtot, r.TROPOZ, r.SO4DIR, r.SO4IND, r.BIOAER,
              r.TOTAL, r.FOCFBC, year, r.CH4O3, r.STRATO3, r.MONTDIR, r.QKYOTO});
 }
 
 void write_forcing_header(rec::Unit& out) {
-  out.write("(1X,'YEAR     CO2  CH4tot     N2O HALOtot','  TROPOZ  SO4DIR  SO4IND  BIOAER    TOTAL FOC+FBC','   YEAR  CH4-O3 STRATO3 MONTDIR  QKYOTO')");
+  out.write(FORCING_TABLE_HEADER);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 // from 1765); their rows are also the rows of forcings.dis.
 #pragma once
 
+#include <string_view>
+
 #include "orvtar/physics/state.h"
 #include "records/record_io.h"
 
@@ -29,6 +31,12 @@ ForcingRow forcing_row(const OrvState& s, int i, const AerosolSeries& aerosol);
 
 // forcing_row(i) minus forcing_row of 1990, column by column.
 ForcingRow forcing_change_from_1990(const OrvState& s, int i, const AerosolSeries& aerosol);
+
+// The tables' column header and row format (the year, ten columns, the
+// year again, four columns); forcings.dis has the same layout.
+inline constexpr std::string_view FORCING_TABLE_HEADER =
+    "(1X,'YEAR     CO2  CH4tot     N2O HALOtot','  TROPOZ  SO4DIR  SO4IND  BIOAER    TOTAL FOC+FBC','   YEAR  CH4-O3 STRATO3 MONTDIR  QKYOTO')";
+inline constexpr std::string_view FORCING_TABLE_ROW = "(1X,I4,8F8.4,F9.5,F8.4,I7,4F8.4)";
 
 // One row under the tables' row format.
 void write_forcing_row(rec::Unit& out, int year, const ForcingRow& r);

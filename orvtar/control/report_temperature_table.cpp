@@ -1,18 +1,15 @@
 #include "orvtar/control/report_temperature_table.h"
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "orvtar/control/report_common.h"
+#include "orvtar/control/temperature_table_layout.h"
 
 namespace orv {
 
 namespace {
-
-// Every column any layout prints, for one row.
-struct TempColumns {
-  float DELTAQ, EQVCO2, TEQU, TEMP, EXPN, GLAC, GREENL, ANTAR, ZXTRA, MSLTOT;
-  float TNH, TSH, TLAND, TOCN, TLTO, TEQT, TDEEP, WNH, WSH;
-};
 
 // Land/ocean warming ratio of year index i; 9.999 where the ocean has not
 // warmed.
@@ -78,90 +75,15 @@ TempColumns values_1990(const OrvState& s) {
   return c;
 }
 
-void write_header(rec::Unit& out, int layout) {
-  switch (layout) {
-    case 1:
-      out.write("(1X,' YEAR  DELTAQ   TEQU   TEMP   EXPN   GLAC',' GREENL  ANTAR Z-XTRA MSLTOT   TNH   TSH   WNH   WSH  YEAR')");
-      break;
-    case 2:
-      out.write("(1X,' YEAR  DELTAQ   TEQU   TEMP   EXPN   GLAC',' GREENL  ANTAR Z-XTRA MSLTOT TLAND  TOCN TL/TO   WNH   WSH','  YEAR')");
-      break;
-    case 3:
-      out.write("(1X,' YEAR  DELTAQ   TEQU   TEMP   EXPN   GLAC',' GREENL  ANTAR Z-XTRA MSLTOT TEQ-T TDEEP   WNH   WSH  YEAR')");
-      break;
-    case 4:
-      out.write("(1X,' YEAR  EQVCO2   TEQU   TEMP   EXPN   GLAC',' GREENL  ANTAR Z-XTRA MSLTOT TEQ-T TDEEP   WNH   WSH  YEAR')");
-      break;
-    case 5:
-      out.write("(1X,' YEAR  DELTAQ     TEMP  TL/TO  MSLTOT   EXPN   GLAC',' GREENL  ANTAR Z-XTRA   WNH  YEAR')");
-      break;
-    default:
-      break;
-  }
-}
-
-void write_to1990(rec::Unit& out, int layout, const TempColumns& c) {
-  switch (layout) {
-    case 1:
-      out.write("('TO1990 ',F7.3,F7.3,F7.4,6F7.2,2F6.3,2F6.2)",
-                {c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA, c.MSLTOT,
-                 c.TNH, c.TSH, c.WNH, c.WSH});
-      break;
-    case 2:
-      out.write("('TO1990 ',F7.3,F7.3,F7.4,6F7.2,3F6.3,2F6.2)",
-                {c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA, c.MSLTOT,
-                 c.TLAND, c.TOCN, c.TLTO, c.WNH, c.WSH});
-      break;
-    case 3:
-      out.write("('TO1990 ',F7.3,F7.3,F7.4,6F7.2,2F6.3,2F6.2)",
-                {c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA, c.MSLTOT,
-                 c.TEQT, c.TDEEP, c.WNH, c.WSH});
-      break;
-    case 4:
-      out.write("('TO1990 ',F7.1,F7.3,F7.4,6F7.2,2F6.3,2F6.2)",
-                {c.EQVCO2, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA, c.MSLTOT,
-                 c.TEQT, c.TDEEP, c.WNH, c.WSH});
-      break;
-    case 5:
-      out.write("('TO1990 ',F7.3,F9.5,F7.3,F8.3,5F7.2,F6.2)",
-                {c.DELTAQ, c.TEMP, c.TLTO, c.MSLTOT, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA,
-                 c.WNH});
-      break;
-    default:
-      break;
-  }
-}
-
-void write_row(rec::Unit& out, int layout, int year, const TempColumns& c) {
-  switch (layout) {
-    case 1:
-      out.write("(1X,I5,F8.4,F7.3,F7.4,6F7.2,2F6.3,2F6.2,I6)",
-                {year, c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA,
-                 c.MSLTOT, c.TNH, c.TSH, c.WNH, c.WSH, year});
-      break;
-    case 2:
-      out.write("(1X,I5,F8.4,F7.3,F7.4,6F7.2,3F6.3,2F6.2,I6)",
-                {year, c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA,
-                 c.MSLTOT, c.TLAND, c.TOCN, c.TLTO, c.WNH, c.WSH, year});
-      break;
-    case 3:
-      out.write("(1X,I5,F8.4,F7.3,F7.4,6F7.2,2F6.3,2F6.2,I6)",
-                {year, c.DELTAQ, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA,
-                 c.MSLTOT, c.TEQT, c.TDEEP, c.WNH, c.WSH, year});
-      break;
-    case 4:
-      out.write("(1X,I5,F8.2,F7.3,F7.4,6F7.2,2F6.3,2F6.2,I6)",
-                {year, c.EQVCO2, c.TEQU, c.TEMP, c.EXPN, c.GLAC, c.GREENL, c.ANTAR, c.ZXTRA,
-                 c.MSLTOT, c.TEQT, c.TDEEP, c.WNH, c.WSH, year});
-      break;
-    case 5:
-      out.write("(1X,I5,F8.4,F9.5,F7.3,F8.3,5F7.2,F6.2,I6)",
-                {year, c.DELTAQ, c.TEMP, c.TLTO, c.MSLTOT, c.EXPN, c.GLAC, c.GREENL, c.ANTAR,
-                 c.ZXTRA, c.WNH, year});
-      break;
-    default:
-      break;
-  }
+// The layout's columns of `c` as the items of a write statement, between
+// the years of a row when `year` is given.
+std::vector<rec::Out> items_of(const temperature_table::Layout& layout, const TempColumns& c,
+                               std::optional<int> year) {
+  std::vector<rec::Out> items;
+  if (year) items.emplace_back(*year);
+  for (TempColumn m : layout.columns) items.emplace_back(c.*m);
+  if (year) items.emplace_back(*year);
+  return items;
 }
 
 }  // namespace
@@ -181,33 +103,28 @@ bool table_year_printed(int year, int iprtyr1, int iprtstep, int base) {
 }
 
 void write_temperature_table(rec::Unit& out, const OrvState& s) {
-  out.write("(/,1X,'** TEMPERATURE AND SEA LEVEL CHANGES FROM',I5,' **')", {s.IREFYR});
+  using namespace temperature_table;
+  out.write(TITLE, {s.IREFYR});
   out.write("(1X,'     (FIRST LINE GIVES 1765-1990 CHANGES : ','ALL VALUES ARE MID-YEAR TO MID-YEAR)')");
   if (s.IVARW >= 1) {
     out.write("(/,1X,'DT2X =',F5.2,' : VARIABLE W')", {s.DT2X});
   } else {
     out.write("(/,1X,'DT2X =',F5.2,' : CONSTANT W')", {s.DT2X});
   }
-  switch (s.ICASE) {
-    case 1: out.write("(/,1X,'LOW CLIMATE AND SEA LEVEL MODEL PARAMETERS')"); break;
-    case 2: out.write("(/,1X,'MID CLIMATE AND SEA LEVEL MODEL PARAMETERS')"); break;
-    case 3: out.write("(/,1X,'HIGH CLIMATE AND SEA LEVEL MODEL PARAMETERS')"); break;
-    case 4: out.write("(/,1X,'USER CLIMATE AND SEA LEVEL MODEL PARAMETERS')"); break;
-    default: break;
-  }
+  if (s.ICASE >= 1 && s.ICASE <= 4) out.write(PARAMETER_SET[s.ICASE]);
 
-  const int layout = s.ITEMPTAB;
-  write_header(out, layout);
-  write_to1990(out, layout, values_1990(s));
-  if (layout >= 1 && layout <= 5) {
+  if (has_layout(s.ITEMPTAB)) {
+    const Layout& layout = LAYOUTS[s.ITEMPTAB];
+    out.write(layout.header);
+    out.write(layout.to1990, items_of(layout, values_1990(s), std::nullopt));
     const int base = table_base(s.IPRTSTEP);
     for (int i = 1; i <= s.NYEND; ++i) {
       const int year = year_of(i);
       if (table_year_printed(year, s.IPRTYR1, s.IPRTSTEP, base))
-        write_row(out, layout, year, changes(s, i));
+        out.write(layout.row, items_of(layout, changes(s, i), year));
     }
+    out.write(layout.header);
   }
-  write_header(out, layout);
   out.write("(1X,'  ')");
 }
 
