@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "frontend/config_writer.h"
 #include "frontend/data_tree.h"
 #include "frontend/process.h"
+#include "frontend/results_step.h"
 #include "frontend/scenario_notes.h"
 #include "frontend/summary.h"
 #include "records/record_io.h"
@@ -19,7 +21,7 @@ namespace fs = std::filesystem;
 namespace fe {
 namespace {
 
-constexpr int kSteps = 7;
+constexpr int kSteps = 8;
 
 void copy(const std::string& from, const std::string& to) {
   std::error_code ec;
@@ -85,6 +87,15 @@ void prepare_orvtar(const RunSettings& rs, const Scenario& s, const ChainOptions
   if (!rs.extra_forcing_file.empty()) copy(rs.extra_forcing_file, dir + "/qextra.in");
 }
 
+// Where the synthetic tree is made once: the user's cache folder.
+std::string synthetic_root() {
+  std::string cache;
+  if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x) cache = x;
+  else if (const char* h = std::getenv("HOME"); h && *h) cache = std::string(h) + "/.cache";
+  else cache = fs::temp_directory_path().string();
+  return cache + "/scenario-toolkit/synthetic-tree-seed1";
+}
+
 // The model data tree: the setting, then $TESSERA_DATA_ROOT, then a
 // synthetic tree made once in the user's cache folder.
 std::string data_root(const RunSettings& rs, Steps& steps, bool& synthetic) {
@@ -96,11 +107,7 @@ std::string data_root(const RunSettings& rs, Steps& steps, bool& synthetic) {
     return given;
   }
   synthetic = true;
-  std::string cache;
-  if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x) cache = x;
-  else if (const char* h = std::getenv("HOME"); h && *h) cache = std::string(h) + "/.cache";
-  else cache = fs::temp_directory_path().string();
-  std::string root = cache + "/scenario-toolkit/synthetic-tree-seed1";
+  std::string root = synthetic_root();
   if (fs::exists(root + "/.complete")) {
     steps.note("synthetic model data tree (cached)");
     return root;
@@ -149,6 +156,29 @@ void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const Data
   if (tree.synthetic) r << "Model data tree: " << tree.root << "\n";
 }
 
+ScenarioResult reference_folders(const RunSettings& rs, const std::string& run_dir) {
+  return {rs.reference.label, run_dir + "/orvtar-reference", run_dir + "/engines-reference"};
+}
+
+ScenarioResult policy_folders(const RunSettings& rs, const std::string& run_dir) {
+  return {rs.policy.label, run_dir + "/orvtar-policy", run_dir + "/engines-policy"};
+}
+
+// The summary, from the results read through results/, and results/
+// itself (its warnings go to `out`).
+struct Summary {
+  std::string text;
+  std::string page;  // report.html
+};
+Summary summarise(const RunSettings& rs, const ChainOptions& opt, const DataTree& tree, const std::string& command,
+                  std::ostream& out) {
+  const RunResults results =
+      read_run_results(reference_folders(rs, opt.out_dir), policy_folders(rs, opt.out_dir));
+  std::ostringstream summary;
+  print_summary(rs, results, tree, summary);
+  return {summary.str(), write_results(rs, results, tree, {opt.out_dir, opt.data_dir, command, summary.str(), {}}, out)};
+}
+
 }  // namespace
 
 void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out) {
@@ -157,8 +187,8 @@ void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out
   else std::ofstream(opt.out_dir + "/settings.ini") << default_settings_text();
 
   Steps steps(opt, out);
-  ScenarioResult ref{rs.reference.label, opt.out_dir + "/orvtar-reference", opt.out_dir + "/engines-reference"};
-  ScenarioResult pol{rs.policy.label, opt.out_dir + "/orvtar-policy", opt.out_dir + "/engines-policy"};
+  ScenarioResult ref = reference_folders(rs, opt.out_dir);
+  ScenarioResult pol = policy_folders(rs, opt.out_dir);
   prepare_orvtar(rs, rs.reference, opt, ref.orvtar_dir);
   steps.run("orvtar, reference scenario " + rs.reference.label, "orvtar", {}, ref.orvtar_dir);
   prepare_orvtar(rs, rs.policy, opt, pol.orvtar_dir);
@@ -175,8 +205,22 @@ void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out
   }
   const DataTree tree = read_data_tree(root, synthetic);
   write_run_readme(rs, opt, tree);
-  print_summary(rs, ref, pol, tree, out);
-  out << "\nOutputs: " << opt.out_dir << " (README.txt there says what each folder holds)\n";
+  const std::string command =
+      "scenario run " + (opt.settings_path.empty() ? std::string("(built-in defaults)") : opt.settings_path) +
+      " --out " + opt.out_dir;
+  const Summary summary = summarise(rs, opt, tree, command, out);
+  steps.note("results/: CSV, netCDF, figures, report page");
+  out << summary.text << "\nOutputs: " << opt.out_dir << " (README.txt there says what each folder holds)\n"
+      << "Report: " << summary.page << "\n";
+}
+
+void report_run(const RunSettings& rs, const ChainOptions& opt, std::ostream& out) {
+  std::string root = given_data_root(rs.engines);
+  const bool synthetic = root.empty();
+  if (synthetic) root = synthetic_root();
+  const DataTree tree = read_data_tree(root, synthetic);
+  const Summary summary = summarise(rs, opt, tree, "scenario report " + opt.out_dir, out);
+  out << summary.text << "\nReport: " << summary.page << "\n";
 }
 
 }  // namespace fe

@@ -29,4 +29,8 @@ class ProgramFailed : public rec::Error {
 // the run folder.
 void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out);
 
+// `scenario report`: the summary and results/ of the finished run in
+// opt.out_dir, anew, with the model data tree found as `run` finds it.
+void report_run(const RunSettings& rs, const ChainOptions& opt, std::ostream& out);
+
 }  // namespace fe

@@ -40,6 +40,21 @@ int init(const std::vector<std::string>& args) {
   return 0;
 }
 
+int report(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+    throw rec::Error("report: expected one run folder\n" + std::string(manual::USAGE));
+  fe::ChainOptions opt;
+  opt.out_dir = fs::absolute(args[0]).lexically_normal().string();
+  opt.settings_path = opt.out_dir + "/settings.ini";
+  if (!fs::is_regular_file(opt.settings_path))
+    throw rec::Error(opt.settings_path + ": no such file; expected the folder of a finished scenario run");
+  opt.data_dir = fe::data_dir();
+  opt.bin_dir = fe::program_dir();
+  fe::RunSettings rs = fe::validate_settings(fe::read_settings(opt.settings_path), opt.data_dir);
+  fe::report_run(rs, opt, std::cout);
+  return 0;
+}
+
 int run(const std::vector<std::string>& args) {
   fe::ChainOptions opt;
   opt.out_dir = "scenario-run";
@@ -141,6 +156,7 @@ int main(int argc, char** argv) {
     if (cmd == "run") return run(args);
     if (cmd == "ensemble") return ensemble(args);
     if (cmd == "sweep") return sweep(args, argc, argv);
+    if (cmd == "report") return report(args);
     std::cerr << "scenario: unknown command " << cmd << "\n" << manual::USAGE;
     return 2;
   } catch (const fe::ProgramFailed& e) {

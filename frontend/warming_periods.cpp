@@ -1,62 +1,24 @@
 #include "frontend/warming_periods.h"
 
-#include <filesystem>
-#include <string_view>
-
-#include "records/record_io.h"
-
 namespace fe {
-
-std::vector<TempsRow> read_temps_dis(const std::string& path) {
-  std::vector<TempsRow> rows;
-  if (!std::filesystem::is_regular_file(path)) return rows;
-  rec::Unit in(path, rec::Status::Old);
-  std::string header;
-  if (!in.read_unless_eof("(A)", {header})) return rows;
-  for (std::string record; in.read_unless_eof("(A)", {record}); record.clear()) {
-    if (record == header) break;
-    const std::string_view text[] = {record};
-    TempsRow row;
-    double TEMUSER = 0, TEMLO = 0, TEMMID = 0, TEMHI = 0;
-    try {
-      rec::parse_records(text, "(1X,I4,4F9.3)", std::vector<rec::In>{row.year, TEMUSER, TEMLO, TEMMID, TEMHI},
-                         path, in.records());
-      row.change = {TEMLO, TEMMID, TEMHI, TEMUSER};
-    } catch (const rec::Error&) {
-      // A field too narrow for its value is filled with asterisks: the
-      // row's changes stay NaN, so no period mean uses them.
-      try {
-        rec::parse_records(text, "(1X,I4)", std::vector<rec::In>{row.year}, path, in.records());
-      } catch (const rec::Error&) {
-        continue;
-      }
-    }
-    rows.push_back(row);
-  }
-  return rows;
-}
 
 namespace {
 
-std::optional<double> span_mean(const std::vector<TempsRow>& rows, YearSpan span, ParameterSet p) {
+std::optional<double> span_mean(const res::Series& s, YearSpan span) {
   double sum = 0;
-  int next = span.first;
-  for (const TempsRow& r : rows) {
-    if (r.year < next || r.year > span.last) continue;
-    if (r.year != next || !std::isfinite(r.of(p))) return std::nullopt;
-    sum += r.of(p);
-    ++next;
+  for (int y = span.first; y <= span.last; ++y) {
+    const std::optional<double> v = s.at(y);
+    if (!v) return std::nullopt;
+    sum += *v;
   }
-  if (next != span.last + 1) return std::nullopt;
   return sum / (span.last - span.first + 1);
 }
 
 }  // namespace
 
-std::optional<double> period_warming(const std::vector<TempsRow>& rows, YearSpan base, YearSpan target,
-                                     ParameterSet p) {
-  auto b = span_mean(rows, base, p);
-  auto t = span_mean(rows, target, p);
+std::optional<double> period_warming(const res::Series& temperature, YearSpan base, YearSpan target) {
+  auto b = span_mean(temperature, base);
+  auto t = span_mean(temperature, target);
   if (!b || !t) return std::nullopt;
   return *t - *b;
 }

@@ -4,12 +4,10 @@
 // global-mean temperature changes that orvtar writes to temps.dis.
 #pragma once
 
-#include <array>
-#include <cmath>
-#include <iosfwd>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "results/global_results.h"
 
 namespace fe {
 
@@ -22,31 +20,12 @@ inline constexpr YearSpan kLateCentury{2081, 2100};
 inline constexpr YearSpan kPreindustrial{1850, 1900};
 inline constexpr YearSpan kRecentPast{1995, 2014};
 
-// The parameter sets in the order the summary prints them.
-enum class ParameterSet { Low, Mid, High, User };
-inline constexpr std::array<ParameterSet, 4> kParameterSets{ParameterSet::Low, ParameterSet::Mid,
-                                                             ParameterSet::High, ParameterSet::User};
-
-// One row of temps.dis: the year and the global-mean temperature change from
-// IREFYR of each parameter set (degC; NaN where the field holds no number).
-struct TempsRow {
-  int year = 0;
-  std::array<double, 4> change{NAN, NAN, NAN, NAN};  // indexed by ParameterSet
-
-  double of(ParameterSet p) const { return change[static_cast<std::size_t>(p)]; }
-};
-
-// The rows of temps.dis, in file order; empty when the file is missing.
-// The layout is the one orvtar writes: a header record, then
-// "(1X,I4,5F9.3)" with YEAR, TEMUSER, TEMLO, TEMMID, TEMHI, TEMNOSO2, then
-// the header again.
-std::vector<TempsRow> read_temps_dis(const std::string& path);
-
-// The mean change of `p` over `target` minus its mean over `base` (degC);
-// nothing when a year of either span has no row or no finite value (a run
-// that ends earlier, or a display step IDISSTEP that leaves years out).
-std::optional<double> period_warming(const std::vector<TempsRow>& rows, YearSpan base, YearSpan target,
-                                     ParameterSet p);
+// The mean of `temperature` (a global-mean temperature series of
+// temps.dis, read by results/global_results.h) over `target` minus its mean
+// over `base` (degC); nothing when a year of either span has no value (a
+// run that ends earlier, a display step IDISSTEP that leaves years out, a
+// field of asterisks).
+std::optional<double> period_warming(const res::Series& temperature, YearSpan base, YearSpan target);
 
 // "2081-2100 vs 1850-1900"
 std::string period_label(YearSpan base, YearSpan target);

@@ -5,7 +5,8 @@
 #   netCDF input and output         libnetcdf-dev, netcdf-bin (ncdump, nccopy), cdo and
 #                                   python3-xarray (the tests open our files with them)
 #   units                           libudunits2-dev
-#   figures                         gnuplot-nox (pngcairo and svg terminals)
+#   figures                         gnuplot-nox (pngcairo and svg terminals); libpng-dev
+#                                   (the tests decode the PNGs)
 #   the report page's browser test  chromium
 #   sweeps over MPI                 libopenmpi-dev openmpi-bin
 #   fuzz targets                    clang libclang-rt-14-dev (libFuzzer)
@@ -15,7 +16,7 @@
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
           libnetcdf-dev netcdf-bin cdo python3-xarray python3-netcdf4
-          libudunits2-dev gnuplot-nox chromium
+          libudunits2-dev gnuplot-nox libpng-dev chromium
           libopenmpi-dev openmpi-bin
           clang libclang-rt-14-dev
           man-db groff-base bsdextrautils clang-format)

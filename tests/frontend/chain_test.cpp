@@ -76,23 +76,22 @@ TEST_F(Chain, ShortRunWritesEveryOutputAndASensibleSummary) {
   }
   // Warming and sea-level rise from 1990 to 2050: positive, finite, and
   // ordered LOW < MID < HIGH for both scenarios.
-  for (const char* scen : {"reference", "policy"}) {
-    fs::path o = dir_ / "short" / (std::string("orvtar-") + scen);
-    auto t = fe::display_row((o / "temps.dis").string(), 2050);
-    auto m = fe::display_row((o / "sealev.dis").string(), 2050);
-    ASSERT_TRUE(t && m);
-    for (std::size_t k = 1; k <= 4; ++k) {
-      EXPECT_TRUE(std::isfinite((*t)[k]) && (*t)[k] > 0.1 && (*t)[k] < 3.0) << scen << " col " << k;
-      EXPECT_TRUE(std::isfinite((*m)[k]) && (*m)[k] > 1.0 && (*m)[k] < 60.0) << scen << " col " << k;
+  const fe::RunResults results = fe::read_run_results(
+      {"RCP4.5", (dir_ / "short/orvtar-reference").string(), (dir_ / "short/engines-reference").string()},
+      {"RCP2.6", (dir_ / "short/orvtar-policy").string(), (dir_ / "short/engines-policy").string()});
+  using P = orv::ParameterSet;
+  for (const res::GlobalResults& g : results.global) {
+    const auto at = [&](const char* variable, P p) { return g.find(variable, p)->at(2050).value_or(NAN); };
+    for (P p : {P::Low, P::Mid, P::High, P::User}) {
+      const double t = at("temperature", p), m = at("sea_level", p);
+      EXPECT_TRUE(std::isfinite(t) && t > 0.1 && t < 3.0) << g.scenario << " " << orv::parameter_set_name(p);
+      EXPECT_TRUE(std::isfinite(m) && m > 1.0 && m < 60.0) << g.scenario << " " << orv::parameter_set_name(p);
     }
-    EXPECT_LT((*t)[2], (*t)[3]);
-    EXPECT_LT((*t)[3], (*t)[4]);
-    auto ghg = fe::labelled_value((dir_ / "short" / (std::string("engines-") + scen) / "IMOUT/AREAAVES.OUT").string(),
-                                  "GHG AND AEROSOL  : AREA AVERAGE");
-    ASSERT_TRUE(ghg);
-    EXPECT_GT(*ghg, 0.0);
+    EXPECT_LT(at("temperature", P::Low), at("temperature", P::Mid));
+    EXPECT_LT(at("temperature", P::Mid), at("temperature", P::High));
   }
-  EXPECT_NE(out.find("[7/7] varistat"), std::string::npos) << out;
+  for (const res::RegionalResults& r : results.regional) EXPECT_GT(r.averages.AVT, 0.0) << r.scenario;
+  EXPECT_NE(out.find("[7/8] varistat"), std::string::npos) << out;
   EXPECT_NE(out.find("Global-mean change from 1990 to 2050"), std::string::npos) << out;
   // A run to 2050 has no 2081-2100 and says why; every other number is there.
   EXPECT_NE(out.find("The run ends in 2050"), std::string::npos) << out;

@@ -7,16 +7,33 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <stdexcept>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "frontend/run_settings.h"
 #include "frontend/settings_file.h"
 #include "frontend/summary.h"
 #include "frontend/warming_periods.h"
+#include "records/record_io.h"
+#include "results/global_results.h"
 #include "support/scratch_dir.h"
 
 namespace {
+
+using P = orv::ParameterSet;
+
+// The temperature series of temps.dis in `dir`, as the summary reads it.
+std::vector<res::Series> read_temps(const std::filesystem::path& dir) {
+  return res::read_display_file(dir.string(), res::DisplayFile::Temps);
+}
+
+const res::Series& temperature(const std::vector<res::Series>& columns, P p) {
+  for (const res::Series& s : columns)
+    if (s.variable == "temperature" && s.set == p) return s;
+  throw std::runtime_error("no temperature column");
+}
 
 // Rates of change, degC per year, of the temps.dis columns.
 constexpr double kUser = 0.018, kLow = 0.012, kMid = 0.016, kHigh = 0.022, kNoSO2 = 0.05;
@@ -49,13 +66,12 @@ class Periods : public ::testing::Test {
 
 TEST_F(Periods, MeansOverTheAssessmentPeriodsOfEachParameterSet) {
   write_temps(temps(), 2300);
-  auto rows = fe::read_temps_dis(temps());
-  ASSERT_EQ(rows.size(), 2300u - 1765 + 1);
-  using P = fe::ParameterSet;
+  const auto columns = read_temps(dir_.path());
   const std::pair<P, double> rates[] = {{P::Low, kLow}, {P::Mid, kMid}, {P::High, kHigh}, {P::User, kUser}};
   for (auto [p, a] : rates) {
-    auto pre = fe::period_warming(rows, fe::kPreindustrial, fe::kLateCentury, p);
-    auto recent = fe::period_warming(rows, fe::kRecentPast, fe::kLateCentury, p);
+    ASSERT_EQ(temperature(columns, p).years.size(), 2300u - 1765 + 1);
+    auto pre = fe::period_warming(temperature(columns, p), fe::kPreindustrial, fe::kLateCentury);
+    auto recent = fe::period_warming(temperature(columns, p), fe::kRecentPast, fe::kLateCentury);
     ASSERT_TRUE(pre && recent);
     EXPECT_NEAR(*pre, a * (100.5 + 115), 1e-9);
     EXPECT_NEAR(*recent, a * (100.5 - 14.5), 1e-9);
@@ -65,22 +81,22 @@ TEST_F(Periods, MeansOverTheAssessmentPeriodsOfEachParameterSet) {
 }
 
 TEST_F(Periods, MissingYearsGiveNothingRatherThanASubsample) {
-  using P = fe::ParameterSet;
   // A display step of 10 years: rows 1765, 1775, ..., 2095.
   write_temps(temps(), 2100, 10);
-  EXPECT_FALSE(fe::period_warming(fe::read_temps_dis(temps()), fe::kPreindustrial, fe::kLateCentury, P::Mid));
+  EXPECT_FALSE(fe::period_warming(temperature(read_temps(dir_.path()), P::Mid), fe::kPreindustrial, fe::kLateCentury));
   EXPECT_NE(fe::period_gap_note(2100, 10).find("IDISSTEP = 10"), std::string::npos);
   // A run that ends before 2100 has the recent past but not 2081-2100.
   write_temps(temps(), 2099);
-  EXPECT_FALSE(fe::period_warming(fe::read_temps_dis(temps()), fe::kRecentPast, fe::kLateCentury, P::Low));
+  EXPECT_FALSE(fe::period_warming(temperature(read_temps(dir_.path()), P::Low), fe::kRecentPast, fe::kLateCentury));
   EXPECT_NE(fe::period_gap_note(2099, 1).find("ends in 2099"), std::string::npos);
   // An overflowed field in 1870: no value for that row, so no 1850-1900 mean.
   write_temps(temps(), 2100, 1, 1870);
-  auto rows = fe::read_temps_dis(temps());
-  EXPECT_FALSE(fe::period_warming(rows, fe::kPreindustrial, fe::kLateCentury, P::User));
-  EXPECT_TRUE(fe::period_warming(rows, fe::kRecentPast, fe::kLateCentury, P::User));
-  // No file at all.
-  EXPECT_TRUE(fe::read_temps_dis((dir_.path() / "none.dis").string()).empty());
+  const auto columns = read_temps(dir_.path());
+  EXPECT_FALSE(fe::period_warming(temperature(columns, P::User), fe::kPreindustrial, fe::kLateCentury));
+  EXPECT_TRUE(fe::period_warming(temperature(columns, P::User), fe::kRecentPast, fe::kLateCentury));
+  // No file at all: an error naming it.
+  std::filesystem::remove(temps());
+  EXPECT_THROW(read_temps(dir_.path()), rec::Error);
 }
 
 // The summary table shows the period rows under each scenario's warming, in
@@ -91,10 +107,12 @@ TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
   write_temps(dir_.path() / "ref" / "temps.dis", 2100);
   fe::RunSettings rs = fe::validate_settings(
       fe::parse_settings("[scenarios]\nreference = SSP2-4.5\npolicy = rcp2.6\n", "s.ini"), PROJECT_DATA_DIR);
-  fe::ScenarioResult ref{rs.reference.label, (dir_.path() / "ref").string(), (dir_.path() / "eng").string()};
-  fe::ScenarioResult pol{rs.policy.label, (dir_.path() / "pol").string(), (dir_.path() / "eng").string()};
+  // The policy scenario has no series: its cells are n/a.
+  fe::RunResults results;
+  results.global.push_back({rs.reference.label, (dir_.path() / "ref").string(), 1990, read_temps(dir_.path() / "ref")});
+  results.global.push_back({rs.policy.label, (dir_.path() / "pol").string(), 1990, {}});
   std::ostringstream out;
-  fe::print_summary(rs, ref, pol, fe::DataTree{}, out);
+  fe::print_summary(rs, results, fe::DataTree{}, out);
   const std::string s = out.str();
   // 0.012 x 215.5 = 2.586, 0.016 x 215.5 = 3.448, 0.022 x 215.5 = 4.741,
   // 0.018 x 215.5 = 3.879; and x 86: 1.032, 1.376, 1.892, 1.548.
@@ -118,7 +136,7 @@ TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
   fe::RunSettings same = fe::validate_settings(
       fe::parse_settings("[scenarios]\nreference = SSP2-4.5\npolicy = SSP1-2.6\n", "s.ini"), PROJECT_DATA_DIR);
   std::ostringstream out2;
-  fe::print_summary(same, ref, pol, fe::DataTree{}, out2);
+  fe::print_summary(same, results, fe::DataTree{}, out2);
   EXPECT_EQ(out2.str().find("emission histories"), std::string::npos) << out2.str();
 }
 
