@@ -157,6 +157,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
   out << "\nOutputs: " << dir << " (percentiles.csv, members.csv"
       << (figure_problem.empty() ? ", ensemble.png, ensemble.svg" : ", ensemble.gp")
       << "; README.txt there says what each holds)\n";
+  if (fs::exists(opt.out_dir + "/results/report.html"))
+    out << "The run's report page shows the ensemble after: scenario report " << opt.out_dir << "\n";
 }
 
 }  // namespace fe

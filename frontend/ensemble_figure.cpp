@@ -106,4 +106,20 @@ std::string write_ensemble_figure(const std::string& dir, std::span<const ens::S
   return "";
 }
 
+std::vector<res::PageSection> ensemble_page_sections(const std::string& run_dir) {
+  if (!std::filesystem::exists(run_dir + "/ensemble/ensemble.svg")) return {};
+  res::PageSection s;
+  s.title = "Parameter ensemble";
+  s.paragraphs.push_back(
+      "The climate model's USER parameter set with its uncertain items drawn by Latin hypercube sampling, "
+      "unconstrained and weighted by the observed warming from 1850-1900 to 2011-2020 (scenario ensemble; "
+      "settings in ensemble/settings.ini).");
+  s.figures.push_back({"../ensemble/ensemble.svg", "../ensemble/ensemble.png",
+                       "Percentile bands (5-95 % and 17-83 %, median) of global-mean warming (degC, from 1850-1900) "
+                       "and sea-level rise (cm)"});
+  s.links.emplace_back("../ensemble/percentiles.csv", "percentiles.csv");
+  s.links.emplace_back("../ensemble/members.csv", "members.csv");
+  return {s};
+}
+
 }  // namespace fe

@@ -7,7 +7,10 @@
 #include <span>
 #include <string>
 
+#include <vector>
+
 #include "ensemble/reduction.h"
+#include "results/report_page.h"
 
 namespace fe {
 
@@ -16,5 +19,10 @@ namespace fe {
 // the script is written either way.
 std::string write_ensemble_figure(const std::string& dir, std::span<const ens::ScenarioStatistics> scenarios,
                                   bool constrained);
+
+// The section of a run's report.html that shows the ensemble of the run
+// folder `run_dir` (its figure and files), or none when it has no drawn
+// ensemble figure. Paths are relative to run_dir/results/.
+std::vector<res::PageSection> ensemble_page_sections(const std::string& run_dir);
 
 }  // namespace fe

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "engines/common/catalogue.h"
+#include "frontend/ensemble_figure.h"
 #include "frontend/process.h"
 #include "records/record_io.h"
 #include "results/csv_files.h"
@@ -166,7 +167,10 @@ std::string write_results(const RunSettings& rs, const RunResults& results, cons
       out << "warning: " << r.overflowed << " values of " << r.scenario
           << "'s engine tables did not fit their fields (asterisks): kept as missing\n";
 
-  res::run_page(results.global, results.regional, figures, netcdf_files, info, dir, opt.extra_sections).write(dir);
+  // An ensemble run into the same folder shows on the page too.
+  std::vector<res::PageSection> sections = opt.extra_sections;
+  for (res::PageSection& s : ensemble_page_sections(opt.run_dir)) sections.push_back(std::move(s));
+  res::run_page(results.global, results.regional, figures, netcdf_files, info, dir, sections).write(dir);
   return dir + "/report.html";
 }
 
