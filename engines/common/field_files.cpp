@@ -1,5 +1,8 @@
 #include "engines/common/field_files.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "engines/common/file_names.h"
 
 namespace eng {
@@ -66,6 +69,34 @@ MaskFile read_mask(const EngineConfig& c, rec::Unit& log) {
   return mask;
 }
 
+namespace {
+
+// Refuses a record of the weights file whose weights are not warmings a
+// climate can have; a huge weight would overflow the scaled fields.
+void check_weights(const std::string& name, long record, const Weights& w) {
+  struct Column {
+    const char* item;
+    const char* columns;
+    double value;
+  };
+  const Column columns[] = {{"GHGWT", "7-16", w.GHGWT},
+                            {"EURWT", "17-26", w.EURWT},
+                            {"ASIAWT", "27-36", w.ASIAWT},
+                            {"ROWWT", "37-46", w.ROWWT},
+                            {"GLOBWT", "47-56", w.GLOBWT}};
+  for (const Column& col : columns) {
+    if (std::isfinite(col.value) && std::abs(col.value) <= WARMING_LIMIT) continue;
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "columns %s: %s = %g is not accepted; expected a warming from %g to %g degC (a global-mean "
+                  "warming of 100 degC or more is not a climate)",
+                  col.columns, col.item, col.value, -WARMING_LIMIT, WARMING_LIMIT);
+    rec::fail(name, record, text);
+  }
+}
+
+}  // namespace
+
 Weights read_weights(const EngineConfig& c, rec::Unit& log) {
   const std::string name = weights_file_name(c);
   log.write("(/,1X,'*** TSU (PATTERN WEIGHTS) FILE READ ***')");
@@ -79,6 +110,7 @@ Weights read_weights(const EngineConfig& c, rec::Unit& log) {
       rec::fail(name, file.records() + 1,
                 "end of file before a record for the year " + std::to_string(c.IYEAR) +
                     " or later (IYEAR of SHELL.CFG)");
+    check_weights(name, file.records(), w);
   } while (w.YEAR < c.IYEAR);
   log.write("(/,1X,'*** SELECTED YEAR AND WEIGHT FACTORS ***')");
   log.write("(1X,' YEAR  GHG-WT  EUR-WT ASIA-WT  ROW-WT  GLOBAL')");

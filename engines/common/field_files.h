@@ -61,11 +61,17 @@ struct Weights {
   double GLOBWT = 0.0;  // total global-mean warming, degC
 };
 
+// The largest warming, in degC either way, that a weight may hold: a
+// global-mean warming of 100 degC is no climate, and the run headers print
+// the warming in F7.3, which holds -99.999 at the least.
+inline constexpr double WARMING_LIMIT = 99.999;
+
 // Reads the weights file "TSU." + letters: six records skipped, then records
 // "(1X,I5,5F10.0)" until the first with YEAR >= IYEAR (the first record is
 // always read). Logs the file heading and name, then the selected record
-// under its heading, to `log`. A file without such a year fails with a
-// message naming the file.
+// under its heading, to `log`. A file without such a year, or a record read
+// with a weight beyond WARMING_LIMIT, fails with a message naming the file
+// and the record.
 Weights read_weights(const EngineConfig& c, rec::Unit& log);
 
 }  // namespace eng

@@ -1,51 +1,27 @@
 #include "engines/crossmod/outputs.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engines/common/catalogue.h"
 #include "engines/common/output_dirs.h"
 #include "engines/common/run_headers.h"
 
 namespace xm {
 
+std::vector<std::string> output_file_names() {
+  std::vector<std::string> names;
+  for (const XmOutputFile& f : XM_OUTPUT_FILES) names.emplace_back(f.name);
+  names.emplace_back(CRASH_FILE);
+  return names;
+}
+
 void create_outputs(XmOutputs& out) {
+  eng::remove_outputs(output_file_names());
   eng::ensure_directory("IMOUT");
   eng::ensure_directory("TESSERA");
-  out.AREAAVES.open(AREAAVES_FILE, rec::Status::Output);
-  out.IMFIELDS.open(IMFIELDS_FILE, rec::Status::Output);
-  out.IMCORRS.open(IMCORRS_FILE, rec::Status::Output);
-  out.IMFILES.open(IMFILES_FILE, rec::Status::Output);
-  out.VALIDN.open(VALIDN_FILE, rec::Status::Output);
-  out.DRIFT.open(DRIFT_FILE, rec::Status::Output);
-  out.GHGDELTA.open(GHGDELTA_FILE, rec::Status::Output);
-  out.INTERSD.open(INTERSD_FILE, rec::Status::Output);
-  out.IMSNR.open(IMSNR_FILE, rec::Status::Output);
-  out.PROBINCR.open(PROBINCR_FILE, rec::Status::Output);
-  out.NUMINCR.open(NUMINCR_FILE, rec::Status::Output);
-  out.MODBASE.open(MODBASE_FILE, rec::Status::Output);
-  out.OBSBASE.open(OBSBASE_FILE, rec::Status::Output);
-  out.ABSOBS.open(ABSOBS_FILE, rec::Status::Output);
-  out.ABSMOD.open(ABSMOD_FILE, rec::Status::Output);
-  out.GHANDAER.open(GHANDAER_FILE, rec::Status::Output);
-  out.AEROSOL.open(AEROSOL_FILE, rec::Status::Output);
-  out.NORMDEL.open(NORMDEL_FILE, rec::Status::Output);
-  out.ERROR.open(ERROR_FILE, rec::Status::Output);
-  out.TDEL2USE.open(TDEL2USE_FILE, rec::Status::Output);
-  out.TIMSNR.open(TIMSNR_FILE, rec::Status::Output);
-  out.TPROBINCR.open(TPROBINCR_FILE, rec::Status::Output);
-  out.TMODBASE.open(TMODBASE_FILE, rec::Status::Output);
-  out.TOBSBASE.open(TOBSBASE_FILE, rec::Status::Output);
-  out.TABSOBS.open(TABSOBS_FILE, rec::Status::Output);
-  out.TABSMOD.open(TABSMOD_FILE, rec::Status::Output);
-  out.TERROR.open(TERROR_FILE, rec::Status::Output);
-  // A crash file left by an earlier run would report this run as failed.
-  std::error_code ec;
-  std::filesystem::remove("IMOUT/CRASH.OUT", ec);
+  for (const XmOutputFile& f : XM_OUTPUT_FILES) (out.*f.unit).open(f.name, rec::Status::Output);
 }
 
 void write_crash_file() {
-  rec::Unit crash("IMOUT/CRASH.OUT", rec::Status::Output);
+  rec::Unit crash(CRASH_FILE, rec::Status::Output);
   crash.write("(/,1X,'FATAL ERROR: BOTH NMODS AND ISULF SET TO ZERO')");
   crash.close();
 }

@@ -2,6 +2,9 @@
 // ends, the crash file of the fatal configuration, and the run headers.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "engines/crossmod/state.h"
 #include "records/record_io.h"
 
@@ -35,6 +38,7 @@ inline constexpr const char* TOBSBASE_FILE = "TESSERA/OBSBASE.OUT";
 inline constexpr const char* TABSOBS_FILE = "TESSERA/ABS-OBS.OUT";
 inline constexpr const char* TABSMOD_FILE = "TESSERA/ABS-MOD.OUT";
 inline constexpr const char* TERROR_FILE = "TESSERA/ERROR.OUT";
+inline constexpr const char* CRASH_FILE = "IMOUT/CRASH.OUT";
 
 struct XmOutputs {
   rec::Unit AREAAVES;   // "IMOUT/AREAAVES.OUT": area-average results
@@ -66,9 +70,35 @@ struct XmOutputs {
   rec::Unit TERROR;     // "TESSERA/ERROR.OUT": dump of ERRFLD, or of DRIFT when IBOTH = 1
 };
 
-// Creates IMOUT/ and TESSERA/ when missing, then the files in the order
-// above (each replaces an older file of its name), and removes a crash file
-// of an earlier run.
+// Each output file with its unit, in the order of creation: the one list
+// that creates the files and removes an earlier run's.
+struct XmOutputFile {
+  const char* name;
+  rec::Unit XmOutputs::*unit;
+};
+inline constexpr XmOutputFile XM_OUTPUT_FILES[] = {
+    {AREAAVES_FILE, &XmOutputs::AREAAVES}, {IMFIELDS_FILE, &XmOutputs::IMFIELDS},
+    {IMCORRS_FILE, &XmOutputs::IMCORRS},   {IMFILES_FILE, &XmOutputs::IMFILES},
+    {VALIDN_FILE, &XmOutputs::VALIDN},     {DRIFT_FILE, &XmOutputs::DRIFT},
+    {GHGDELTA_FILE, &XmOutputs::GHGDELTA}, {INTERSD_FILE, &XmOutputs::INTERSD},
+    {IMSNR_FILE, &XmOutputs::IMSNR},       {PROBINCR_FILE, &XmOutputs::PROBINCR},
+    {NUMINCR_FILE, &XmOutputs::NUMINCR},   {MODBASE_FILE, &XmOutputs::MODBASE},
+    {OBSBASE_FILE, &XmOutputs::OBSBASE},   {ABSOBS_FILE, &XmOutputs::ABSOBS},
+    {ABSMOD_FILE, &XmOutputs::ABSMOD},     {GHANDAER_FILE, &XmOutputs::GHANDAER},
+    {AEROSOL_FILE, &XmOutputs::AEROSOL},   {NORMDEL_FILE, &XmOutputs::NORMDEL},
+    {ERROR_FILE, &XmOutputs::ERROR},       {TDEL2USE_FILE, &XmOutputs::TDEL2USE},
+    {TIMSNR_FILE, &XmOutputs::TIMSNR},     {TPROBINCR_FILE, &XmOutputs::TPROBINCR},
+    {TMODBASE_FILE, &XmOutputs::TMODBASE}, {TOBSBASE_FILE, &XmOutputs::TOBSBASE},
+    {TABSOBS_FILE, &XmOutputs::TABSOBS},   {TABSMOD_FILE, &XmOutputs::TABSMOD},
+    {TERROR_FILE, &XmOutputs::TERROR},
+};
+
+// Every file a run may write: the output files and the crash file.
+std::vector<std::string> output_file_names();
+
+// Removes every file of an earlier run that this run may write (so that a
+// run that fails leaves none beside its own partial files), creates IMOUT/
+// and TESSERA/ when missing, then the output files in the order above.
 void create_outputs(XmOutputs& out);
 
 // The fatal configuration (no model and no aerosols): "IMOUT/CRASH.OUT"

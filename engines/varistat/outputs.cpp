@@ -5,21 +5,17 @@
 
 namespace vs {
 
+std::vector<std::string> output_file_names() {
+  std::vector<std::string> names;
+  for (const VsOutputFile& f : VS_OUTPUT_FILES) names.emplace_back(f.name);
+  return names;
+}
+
 void create_outputs(VsOutputs& out) {
+  eng::remove_outputs(output_file_names());
   eng::ensure_directory("SDOUT");
   eng::ensure_directory("TESSERA");
-  out.SDFIELDS.open(SDFIELDS_FILE, rec::Status::Output);
-  out.SDCORRS.open(SDCORRS_FILE, rec::Status::Output);
-  out.SDFILES.open(SDFILES_FILE, rec::Status::Output);
-  out.GHGDELTA.open(GHGDELTA_FILE, rec::Status::Output);
-  out.BASESD.open(BASESD_FILE, rec::Status::Output);
-  out.DELTASD.open(DELTASD_FILE, rec::Status::Output);
-  out.BAROFSNR.open(BAROFSNR_FILE, rec::Status::Output);
-  out.SNROFBAR.open(SNROFBAR_FILE, rec::Status::Output);
-  out.INTERSNR.open(INTERSNR_FILE, rec::Status::Output);
-  out.TBASESD.open(TBASESD_FILE, rec::Status::Output);
-  out.TDELTASD.open(TDELTASD_FILE, rec::Status::Output);
-  out.TBAROFSNR.open(TBAROFSNR_FILE, rec::Status::Output);
+  for (const VsOutputFile& f : VS_OUTPUT_FILES) (out.*f.unit).open(f.name, rec::Status::Output);
 }
 
 namespace {

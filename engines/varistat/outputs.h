@@ -2,6 +2,9 @@
 // the run ends, and the run headers written to them.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "engines/varistat/state.h"
 #include "records/record_io.h"
 
@@ -36,8 +39,28 @@ struct VsOutputs {
   rec::Unit TBAROFSNR;   // "TESSERA/BAROFSNR.OUT": BARSNR dump
 };
 
-// Creates SDOUT/ and TESSERA/ when missing, then the twelve files in the
-// order above (each replaces an older file of its name).
+// Each output file with its unit, in the order of creation: the one list
+// that creates the files and removes an earlier run's.
+struct VsOutputFile {
+  const char* name;
+  rec::Unit VsOutputs::*unit;
+};
+inline constexpr VsOutputFile VS_OUTPUT_FILES[] = {
+    {SDFIELDS_FILE, &VsOutputs::SDFIELDS}, {SDCORRS_FILE, &VsOutputs::SDCORRS},
+    {SDFILES_FILE, &VsOutputs::SDFILES},   {GHGDELTA_FILE, &VsOutputs::GHGDELTA},
+    {BASESD_FILE, &VsOutputs::BASESD},     {DELTASD_FILE, &VsOutputs::DELTASD},
+    {BAROFSNR_FILE, &VsOutputs::BAROFSNR}, {SNROFBAR_FILE, &VsOutputs::SNROFBAR},
+    {INTERSNR_FILE, &VsOutputs::INTERSNR}, {TBASESD_FILE, &VsOutputs::TBASESD},
+    {TDELTASD_FILE, &VsOutputs::TDELTASD}, {TBAROFSNR_FILE, &VsOutputs::TBAROFSNR},
+};
+
+// Every file a run may write: the twelve output files.
+std::vector<std::string> output_file_names();
+
+// Removes every file of an earlier run that this run may write (so that a
+// run that fails leaves none beside its own partial files; crossmod's files
+// in TESSERA/ stay), creates SDOUT/ and TESSERA/ when missing, then the
+// twelve files in the order above.
 void create_outputs(VsOutputs& out);
 
 // The run headers (docs/design/variability.md), file by file in the order of

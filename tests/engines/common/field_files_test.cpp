@@ -213,4 +213,58 @@ TEST(WeightsFile, NoYearLateEnoughFailsNamingFileAndYear) {
   }
 }
 
+// A weights file of six header records and the given records, as written.
+void write_weights_text(const std::vector<std::string>& records) {
+  std::vector<std::string> lines(6, " header");
+  lines.insert(lines.end(), records.begin(), records.end());
+  write_lines("TSU.DR", lines);
+}
+
+// The message of read_weights for IYEAR 2050, or "" when it reads a record.
+std::string weights_error(int IYEAR = 2050) {
+  eng::EngineConfig c;
+  c.IPSET = 1;
+  c.ISCEN = 1;
+  c.IYEAR = IYEAR;
+  rec::Unit log("LOG", rec::Status::Unknown);
+  try {
+    eng::read_weights(c, log);
+  } catch (const rec::Error& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(WeightsFile, WeightsThatAreNoClimateAreRefusedNamingRecordAndColumns) {
+  ScratchWorkDir dir("engcommon");
+  const std::string expected =
+      " is not accepted; expected a warming from -99.999 to 99.999 degC (a global-mean "
+      "warming of 100 degC or more is not a climate)";
+  write_weights_text({"  2050     1e300    0.0000    0.0000    0.0000    1.0000"});
+  EXPECT_EQ(weights_error(), "TSU.DR, record 7: columns 7-16: GHGWT = 1e+300" + expected);
+  write_weights_text({"  2050    1.0000    0.0000    0.0000    0.0000  -100.000"});
+  EXPECT_EQ(weights_error(), "TSU.DR, record 7: columns 47-56: GLOBWT = -100" + expected);
+  write_weights_text({"  2050    1.0000  -100.001    0.0000    0.0000    1.0000"});
+  EXPECT_EQ(weights_error(), "TSU.DR, record 7: columns 17-26: EURWT = -100.001" + expected);
+  write_weights_text({"  2050    1.0000    0.0000    1.2e99    0.0000    1.0000"});
+  EXPECT_EQ(weights_error(), "TSU.DR, record 7: columns 27-36: ASIAWT = 1.2e+99" + expected);
+  // A record read on the way to the selected one is checked as well.
+  write_weights_text({"  2000    0.0000    0.0000    0.0000  100.0000    0.0000",
+                      "  2050    1.0000    0.0000    0.0000    0.0000    1.0000"});
+  EXPECT_EQ(weights_error(), "TSU.DR, record 7: columns 37-46: ROWWT = 100" + expected);
+  // The records after the selected one are not read.
+  write_weights_text({"  2050    1.0000    0.0000    0.0000    0.0000    1.0000",
+                      "  2100     1e300    0.0000    0.0000    0.0000    1.0000"});
+  EXPECT_EQ(weights_error(), "");
+
+  // The limits themselves are warmings, and the run headers print them.
+  write_weights_text({"  2050    99.999   -99.999    99.999   -99.999   -99.999"});
+  EXPECT_EQ(weights_error(), "");
+  EXPECT_EQ(read_lines("LOG").back(), "  2050  99.999 -99.999  99.999 -99.999 -99.999");
+  // A year before the first record still selects the first record.
+  write_weights_text({"  2060    2.0000    0.1000    0.2000    0.3000    2.6000"});
+  EXPECT_EQ(weights_error(2000), "");
+  EXPECT_EQ(read_lines("LOG").back(), "  2060   2.000   0.100   0.200   0.300   2.600");
+}
+
 }  // namespace

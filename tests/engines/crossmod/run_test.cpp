@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engines/crossmod/run_support.h"
+#include "support/earlier_outputs.h"
 
 namespace {
 
@@ -520,6 +521,61 @@ TEST(CrossmodRun, ErrorsNameTheFileAndKeepTheOutputs) {
   EXPECT_NE(r.err.find("IVAR"), std::string::npos) << r.err;
   EXPECT_EQ(fs::file_size("IMOUT/AREAAVES.OUT"), 0u);
   EXPECT_FALSE(fs::exists("IMOUT/CRASH.OUT"));
+}
+
+// The output files of a sound run, marked as left by it.
+std::vector<fs::path> marked_earlier_run(const Scratch& dir, const Settings& s) {
+  write_two_model_tree(dir);
+  write_config(s);
+  EXPECT_EQ(run_crossmod(dir.data()).status, 0);
+  const std::vector<fs::path> files = testsupport::files_in({"IMOUT", "TESSERA"});
+  EXPECT_EQ(files.size(), 19u + 8u);
+  testsupport::mark_as_earlier(files);
+  return files;
+}
+
+TEST(CrossmodRun, FailedRunLeavesNoOutputOfAnEarlierRun) {
+  Scratch dir;
+  const std::vector<fs::path> earlier = marked_earlier_run(dir, two_models());
+  // A baseline file cut short: the run fails after the change tables.
+  testsupport::write_lines(dir.data() / "TRELLIS5" / "OUT" / "GC02TR99.3TQ", {"IDENT", "     1     2"});
+  const RunResult r = run_crossmod(dir.data());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("GC02TR99.3TQ"), std::string::npos) << r.err;
+  EXPECT_EQ(testsupport::still_marked(earlier), std::vector<std::string>{});
+  // The files this run wrote before the failure are its own; the baseline
+  // tables it did not reach are empty.
+  EXPECT_GE(
+      find_line(read_lines("IMOUT/PROBINCR.OUT"), " *** PROB OF AN INCREASE ABOVE  1.5 BASED ON  2 GHG CASES ***"), 0);
+  EXPECT_EQ(dump_values(read_lines("TESSERA/PROBINCR.OUT")).size(), 2592u);
+  EXPECT_EQ(fs::file_size("TESSERA/MODBASE.OUT"), 0u);
+  EXPECT_FALSE(fs::exists("IMOUT/CRASH.OUT"));
+}
+
+TEST(CrossmodRun, OutputThatCannotBeReplacedStopsTheRunAfterTheOthersAreGone) {
+  Scratch dir;
+  const std::vector<fs::path> earlier = marked_earlier_run(dir, two_models());
+  // A folder where the run writes IMOUT/ERROR.OUT, which comes before the
+  // TESSERA/ files in the order of creation.
+  fs::remove("IMOUT/ERROR.OUT");
+  fs::create_directories("IMOUT/ERROR.OUT/inside");
+  const RunResult r = run_crossmod(dir.data());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "crossmod: IMOUT/ERROR.OUT: cannot remove the output file of an earlier run; a folder of that name is "
+            "in the way\n");
+  EXPECT_EQ(testsupport::still_marked(earlier), std::vector<std::string>{});
+}
+
+TEST(CrossmodRun, FatalConfigurationRemovesTheFilesOfAnEarlierRun) {
+  Scratch dir;
+  const std::vector<fs::path> earlier = marked_earlier_run(dir, two_models());
+  Settings s;
+  s.ISULF = 0;  // and no model
+  write_config(s);
+  EXPECT_EQ(run_crossmod(dir.data()).status, 0);
+  EXPECT_EQ(testsupport::still_marked(earlier), std::vector<std::string>{});
+  for (const fs::path& f : earlier) EXPECT_EQ(fs::file_size(f), 0u) << f;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/earlier_outputs.h"
 #include "tests/engines/varistat/tiny_tree.h"
 
 namespace {
@@ -401,6 +402,30 @@ TEST_F(VaristatRun, MissingDataFileIsAnErrorAndTheLogIsKept) {
   EXPECT_NE(read_text("err.txt").find("GC04TR98.5TQ"), std::string::npos) << read_text("err.txt");
   const auto log = read_lines("SDOUT/SDFILES.OUT");
   EXPECT_EQ(log.back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC04TR98.5TQ");
+}
+
+// A weight of 1e300 used to pass and overflow every scaled field.
+TEST_F(VaristatRun, WeightThatIsNoClimateIsRefusedAndNoEarlierOutputStays) {
+  Shell shell;
+  ASSERT_EQ(run(shell), 0);
+  const std::vector<fs::path> earlier = testsupport::files_in({"SDOUT", "TESSERA"});
+  ASSERT_EQ(earlier.size(), 9u + 3u);
+  testsupport::mark_as_earlier(earlier);
+  // crossmod's dumps share TESSERA/: they are not varistat's to remove.
+  testsupport::write_lines("TESSERA/PROBINCR.OUT", {"crossmod's dump"});
+
+  testsupport::write_lines("TSU.DR",
+                           {"1", "2", "3", "4", "5", "6", "  2000    0.5000    0.1000    0.1000    0.1000    0.4000",
+                            "  2050    1.0000    0.2000    0.3000    0.4000     1e300"});
+  EXPECT_EQ(run(shell), 2);
+  EXPECT_EQ(read_text("err.txt"),
+            "varistat: TSU.DR, record 8: columns 47-56: GLOBWT = 1e+300 is not accepted; expected a warming from "
+            "-99.999 to 99.999 degC (a global-mean warming of 100 degC or more is not a climate)\n");
+  EXPECT_EQ(testsupport::still_marked(earlier), std::vector<std::string>{});
+  EXPECT_EQ(read_lines("TESSERA/PROBINCR.OUT"), std::vector<std::string>{"crossmod's dump"});
+  // The log shows the file being read; the tables were not reached.
+  EXPECT_EQ(read_lines("SDOUT/SDFILES.OUT").back(), " TSU.DR");
+  EXPECT_EQ(fs::file_size("SDOUT/BASE-SD.OUT"), 0u);
 }
 
 }  // namespace
