@@ -16,22 +16,4 @@ void ensure_directory(const std::string& dir) {
   if (ec) throw rec::Error(dir + ": cannot create the output directory (" + ec.message() + ")");
 }
 
-void remove_outputs(const std::vector<std::string>& names) {
-  std::string failure;
-  for (const std::string& name : names) {
-    std::error_code ec;
-    const auto status = std::filesystem::symlink_status(name, ec);
-    if (ec || !std::filesystem::exists(status)) continue;
-    if (std::filesystem::is_directory(status)) {
-      if (failure.empty())
-        failure = name + ": cannot remove the output file of an earlier run; a folder of that name is in the way";
-      continue;
-    }
-    std::filesystem::remove(name, ec);
-    if (ec && failure.empty())
-      failure = name + ": cannot remove the output file of an earlier run (" + ec.message() + ")";
-  }
-  if (!failure.empty()) throw rec::Error(failure);
-}
-
 }  // namespace eng

@@ -3,6 +3,7 @@
 #include "engines/common/catalogue.h"
 #include "engines/common/output_dirs.h"
 #include "engines/common/run_headers.h"
+#include "records/earlier_outputs.h"
 
 namespace xm {
 
@@ -14,7 +15,7 @@ std::vector<std::string> output_file_names() {
 }
 
 void create_outputs(XmOutputs& out) {
-  eng::remove_outputs(output_file_names());
+  rec::remove_earlier_outputs(output_file_names());
   eng::ensure_directory("IMOUT");
   eng::ensure_directory("TESSERA");
   for (const XmOutputFile& f : XM_OUTPUT_FILES) (out.*f.unit).open(f.name, rec::Status::Output);

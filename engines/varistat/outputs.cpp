@@ -2,6 +2,7 @@
 
 #include "engines/common/output_dirs.h"
 #include "engines/common/run_headers.h"
+#include "records/earlier_outputs.h"
 
 namespace vs {
 
@@ -12,7 +13,7 @@ std::vector<std::string> output_file_names() {
 }
 
 void create_outputs(VsOutputs& out) {
-  eng::remove_outputs(output_file_names());
+  rec::remove_earlier_outputs(output_file_names());
   eng::ensure_directory("SDOUT");
   eng::ensure_directory("TESSERA");
   for (const VsOutputFile& f : VS_OUTPUT_FILES) (out.*f.unit).open(f.name, rec::Status::Output);

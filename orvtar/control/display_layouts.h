@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "orvtar/control/report_forcing.h"
@@ -144,6 +145,8 @@ inline constexpr std::string_view ROW = "(1X,I5,5F10.4)";
 inline constexpr std::string_view STEM[5] = {"", "lodrive", "middrive", "hidrive", "usrdrive"};
 inline constexpr std::string_view RAW = ".raw";     // regional parts as simulated
 inline constexpr std::string_view SCALED = ".out";  // regional parts rescaled to the aerosol total
+// The file of parameter set p (1 to 4) and kind RAW or SCALED: "lodrive.raw".
+inline std::string file_name(int p, std::string_view kind) { return std::string(STEM[p]) + std::string(kind); }
 
 // The columns of a .raw row (set is filled in by the file's parameter set).
 inline constexpr DisplayColumn RAW_COLUMNS[] = {

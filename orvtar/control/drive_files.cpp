@@ -61,8 +61,8 @@ void write_drive_files(const OrvState& s, const ResultStores& k) {
   using namespace drive_files;
   rec::Unit raw[5], scaled[5];
   for (int p = 1; p <= 4; ++p) {
-    raw[p].open(std::string(STEM[p]) + std::string(RAW), rec::Status::Output);
-    scaled[p].open(std::string(STEM[p]) + std::string(SCALED), rec::Status::Output);
+    raw[p].open(file_name(p, RAW), rec::Status::Output);
+    scaled[p].open(file_name(p, SCALED), rec::Status::Output);
   }
   ScaledRegions r;
   for (int p = 1; p <= 4; ++p) {

@@ -15,6 +15,10 @@ namespace orv {
 // effect.
 float aerosol_ratio(float total, float ghg, float reg1, float reg2, float reg3);
 
+// Whether a run of mode IRUNMODE writes the drive files: the
+// twenty-simulation mode 1 only.
+constexpr bool writes_drive_files(int IRUNMODE) { return IRUNMODE == 1; }
+
 // Creates the eight files in the working directory and writes them from
 // the stores of the run configured in `s` (NYEND, PROFILE).
 void write_drive_files(const OrvState& s, const ResultStores& k);

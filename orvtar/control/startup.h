@@ -4,12 +4,16 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "orvtar/control/run_source.h"
 #include "orvtar/physics/state.h"
 #include "records/record_io.h"
 
 namespace orv {
+
+// The report, which orvtar's start-up creates.
+inline constexpr std::string_view REPORT_NAME = "ORV.OUT";
 
 // After the CO2 history (labels: docs/design/configuration.md): the configuration of `src` with its derived
 // settings (reset lines to the report when there is one) and checks; R1,
@@ -24,9 +28,12 @@ void load_run(OrvState& s, RunSource& src, rec::Unit* report);
 // setting before anything runs. Throws ConfigError.
 void check_configuration(const ConfigValues& values);
 
-// orvtar's start-up in the working directory: reads co2hist.IN; creates the
-// report ORV.OUT into `report` (kept open for the rest of the run); then
-// load_run from the files of `src`.
+// orvtar's start-up in the working directory: removes the report and
+// display files of an earlier run; reads co2hist.IN; creates the report
+// ORV.OUT into `report` (kept open for the rest of the run); then load_run
+// from the files of `src`, removing the drive files of an earlier run as
+// soon as the checked configuration says that this run writes them
+// (stale_outputs.h).
 void startup(OrvState& s, rec::Unit& report, RunSource& src);
 void startup(OrvState& s, rec::Unit& report);
 
