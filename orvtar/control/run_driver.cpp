@@ -14,6 +14,7 @@
 #include "orvtar/control/report_head.h"
 #include "orvtar/control/report_simulation_head.h"
 #include "orvtar/control/report_temperature_table.h"
+#include "orvtar/control/result_check.h"
 #include "orvtar/control/result_stores.h"
 #include "orvtar/control/simulation.h"
 #include "orvtar/control/simulation_pool.h"
@@ -49,7 +50,9 @@ void run() {
   auto stores = std::make_unique<ResultStores>();
   // Every simulation's forcing tables show the aerosol forcing of the first.
   std::vector<float> kept_total, kept_direct;
-  SimulationResult last;
+  // The display files are written only once every simulation has passed
+  // its check; concs.dis and forcings.dis show the USER set's simulation.
+  SimulationResult last, shown;
   SimulationPool pool(run, worker_count(run.NSIMS));
   for (int NSIM = 1; NSIM <= run.NSIMS; ++NSIM) {
     std::unique_ptr<OrvState> s = pool.take(NSIM);
@@ -61,16 +64,16 @@ void run() {
       s->QAERKEEP[i] = kept_total[static_cast<std::size_t>(i)];
       s->QAERDIRKEEP[i] = kept_direct[static_cast<std::size_t>(i)];
     }
-    write_simulation_sections(report, *s);
     last = result_of(*s);
+    check_result(last, NSIM, run);
+    write_simulation_sections(report, *s);
     keep_results(*stores, last, NSIM, run);
-    if (NSIM == 4 || run.IRUNMODE == 9) {
-      write_concs_dis(run, last);
-      write_forcings_dis(run, last);
-    }
+    if (NSIM == 4 || run.IRUNMODE == 9) shown = last;
     pool.give_back(std::move(s));
   }
 
+  write_concs_dis(run, shown);
+  write_forcings_dis(run, shown);
   if (run.IRUNMODE == 1) write_drive_files(run, *stores);
   write_temps_dis(run, *stores);
   write_sealev_dis(run, *stores);

@@ -160,7 +160,7 @@ TEST_F(Ensemble, BadSettingsNameTheLineAndTheAcceptedValues) {
       {"CLIMATE = uniform 1 2", "[ensemble] CLIMATE = \"uniform 1 2\": expected members, seed"},
       {"XK = gamma 1 2", "[ensemble] XK = \"gamma 1 2\": expected a distribution: uniform LOW HIGH"},
       {"XK = uniform 2 1", "[ensemble] XK = \"uniform 2 1\": expected uniform LOW HIGH with numbers LOW < HIGH"},
-      {"DT2XUSER = uniform 1 30", "within the accepted values of DT2XUSER, a number above 0 up to 20"},
+      {"DT2XUSER = uniform 1 30", "within the accepted values of DT2XUSER, a number from 0.1 to 20"},
       {"IUSERICE = uniform 1 3", "expected choice V1 V2 ... [weights W1 W2 ...] for the integer item IUSERICE"},
       {"IYEND = choice 2100 2200", "IYEND cannot take a distribution"},
       {"observed_likely_range = 1.2 1.3", "expected a range around the observed warming 1.09 degC"},

@@ -43,7 +43,7 @@ TEST(Settings, ErrorsNameTheFileTheLineAndTheAcceptedValues) {
   EXPECT_EQ(error_of("[orvxtra]\nDT = 0\n"),
             "my.ini, line 2: [orvxtra] DT = \"0\": expected a number of at least 0.02 yr");
   EXPECT_EQ(error_of("[orvmod]\nHM = 70m\n"),
-            "my.ini, line 2: [orvmod] HM = \"70m\": expected a number above 0 m");
+            "my.ini, line 2: [orvmod] HM = \"70m\": expected a number from 10 to 500 m");
   EXPECT_NE(error_of("[orvrun]\nIRUNMODE = 0\n").find("line 2: [orvrun] IRUNMODE = \"0\": expected 1"),
             std::string::npos);
   EXPECT_NE(error_of("[orvgas]\nLEVC02 = 2\n").find("line 2: [orvgas] LEVC02"), std::string::npos);
@@ -121,7 +121,7 @@ TEST(Settings, ES1990IsSetForProfilesGivenByPathOnly) {
             "carries its own 1990 SO2 emission, 67.0565 TgS/yr");
   std::string profile = std::string(TEST_DATA_DIR) + "/orvtar/e2e/GAS.EMK";
   EXPECT_EQ(error_of("[scenarios]\nreference = " + profile + "\nreference_es1990 = -3\n"),
-            "my.ini, line 3: [scenarios] reference_es1990 = \"-3\": expected a number above 0 TgS/yr");
+            "my.ini, line 3: [scenarios] reference_es1990 = \"-3\": expected a number from 20 to 200 TgS/yr");
   fe::RunSettings rs = with_scenarios("reference = " + profile + "\nreference_es1990 = 66.5\n");
   EXPECT_EQ(rs.reference.label, "GAS.EMK");
   EXPECT_EQ(rs.reference.es1990, "66.5");
@@ -135,13 +135,13 @@ TEST(Settings, ES1990IsSetForProfilesGivenByPathOnly) {
 TEST(Settings, TheModelsOwnChecksRunBeforeAnythingElse) {
   EXPECT_EQ(error_of("[orvxtra]\nDT = 0.01\n"),
             "my.ini, line 2: [orvxtra] DT = \"0.01\": expected a number of at least 0.02 yr");
-  EXPECT_NE(error_of("[orvxtra]\nESNAT = 0\n").find("line 2: [orvxtra] ESNAT = \"0\": expected a number above 0"),
+  EXPECT_NE(error_of("[orvxtra]\nESNAT = 0\n").find("line 2: [orvxtra] ESNAT = \"0\": expected a number from 5 to 200 TgS/yr"),
             std::string::npos);
   EXPECT_NE(error_of("[orvxtra]\nLAGN2O = 0\n").find("line 2: [orvxtra] LAGN2O = \"0\": expected an integer from 1"),
             std::string::npos);
   // A combination: the LOW CH4 lifetime TAUCH4M - DTAUCH4 would be negative.
-  EXPECT_NE(error_of("[orvgas]\nTAUCH4M = 9.6\nDTAUCH4 = 20\n")
-                .find("my.ini, line 3: [orvgas] DTAUCH4 = 20 leaves a LOW or HIGH CH4 lifetime of 0 or below"),
+  EXPECT_NE(error_of("[orvgas]\nTAUCH4M = 3\nDTAUCH4 = 4\n")
+                .find("my.ini, line 3: [orvgas] DTAUCH4 = 4 leaves a LOW or HIGH CH4 lifetime of 0 or below"),
             std::string::npos);
   // The USER carbon cycle's 1990 gross deforestation, from two items.
   EXPECT_NE(error_of("[orvuser]\nLEVCO2 = 4\n[orvgas]\nFOC80SIN = 9.0\n").find("line 4: [orvgas] FOC80SIN = 9"),

@@ -258,19 +258,19 @@ TEST(StartupConfig, AerosolCaseOutsideTableKeepsTinyIndirectForcing) {
 
 TEST(StartupConfig, GasChemistryDefaultsReplaceValuesRead) {
   RunDir dir;
-  dir.set("ORVGAS.CFG", 29, "9.0");
-  dir.set("ORVGAS.CFG", 33, "9.0");
+  dir.set("ORVGAS.CFG", 29, "0.5");
+  dir.set("ORVGAS.CFG", 33, "0.04");
   auto s = fresh_state();
   run_startup(dir, *s);
   EXPECT_FLOAT_EQ(s->GASK1, 0.168f);
   EXPECT_FLOAT_EQ(s->GASK5, 0.0042f);
 
   RunDir dir2;
-  dir2.set("ORVGAS.CFG", 29, "9.0");
+  dir2.set("ORVGAS.CFG", 29, "0.5");
   dir2.set("ORVGAS.CFG", 34, "0");
   auto s2 = fresh_state();
   run_startup(dir2, *s2);
-  EXPECT_FLOAT_EQ(s2->GASK1, 9.0f);
+  EXPECT_FLOAT_EQ(s2->GASK1, 0.5f);
 }
 
 TEST(StartupConfig, ExtraZeroAndRunSettings) {

@@ -1,0 +1,101 @@
+#include "orvtar/control/result_check.h"
+
+#include <cmath>
+#include <string>
+
+#include "orvtar/control/config_items.h"
+#include "orvtar/control/input_errors.h"
+#include "orvtar/control/printed_fields.h"
+#include "orvtar/control/series_drivers.h"
+#include "records/field_text.h"
+#include "records/record_io.h"
+
+namespace orv {
+namespace {
+
+std::string_view so2_case_text(So2Case c) {
+  switch (c) {
+    case So2Case::Full: return "full SO2";
+    case So2Case::ConstantAfter1990: return "SO2 constant after 1990";
+    case So2Case::Region1: return "SO2 of region 1 alone";
+    case So2Case::Region2: return "SO2 of region 2 alone";
+    case So2Case::Region3: return "SO2 of region 3 alone";
+  }
+  return "";
+}
+
+bool fits(double value, int width, int decimals) {
+  std::string text;
+  rec::put_real(text, value, width, decimals);
+  return text.find('*') == std::string::npos;
+}
+
+// The value as printed: a change from the field's baseline year.
+double printed_value(const AnnualSeries& a, int year, Baseline baseline, const OrvState& run) {
+  const double v = a.at(year);
+  switch (baseline) {
+    case Baseline::None: return v;
+    case Baseline::ReferenceYear: return a.has(run.IREFYR) ? v - a.at(run.IREFYR) : v;
+    case Baseline::Year1990: return a.has(1990) ? v - a.at(1990) : v;
+  }
+  return v;
+}
+
+// The first problem of series `o`, or an empty text.
+std::string first_problem(const SimulationResult& r, Output o, const OrvState& run, int& bad_year) {
+  const AnnualSeries& a = r[o];
+  const std::vector<PrintedField> fields = printed_fields(o, run);
+  for (int year = a.first_year; year <= a.last_year(); ++year) {
+    const double v = a.at(year);
+    if (!std::isfinite(v)) {
+      bad_year = year;
+      return std::string(std::isnan(v) ? "is not a number" : "is infinite") + " in " + std::to_string(year);
+    }
+    for (const PrintedField& f : fields) {
+      if (!f.prints(year)) continue;
+      const double shown = printed_value(a, year, f.baseline, run);
+      if (fits(shown, f.width, f.decimals)) continue;
+      bad_year = year;
+      std::string where = std::string(f.file);
+      if (!f.column.empty()) where += " column " + std::string(f.column);
+      return "would be printed as " + value_text(shown) + " in " + std::to_string(year) +
+             ", which does not fit its field F" + std::to_string(f.width) + "." + std::to_string(f.decimals) + " in " +
+             where;
+    }
+  }
+  return {};
+}
+
+std::string drivers_text(const SimulationResult& r, Output o, const OrvState& run, int year) {
+  const SeriesDrivers d = series_drivers(o);
+  std::string text = "it follows from " + std::string(d.inputs);
+  if (d.related && r[*d.related].has(year)) {
+    const OutputInfo& rel = info(*d.related);
+    text += " (" + std::string(rel.description) + " in " + std::to_string(year) + ": " +
+            value_text(r[*d.related].at(year)) + " " + std::string(rel.unit) + ")";
+  }
+  if (!d.items.empty()) {
+    text += " and the settings DT2X = " + value_text(r.climate_sensitivity);
+    for (std::string_view name : d.items)
+      if (const ConfigItem* item = find_config_item(name))
+        text += ", " + std::string(name) + " = " + value_text(value_of(run, *item));
+  }
+  return text;
+}
+
+}  // namespace
+
+void check_result(const SimulationResult& r, int NSIM, const OrvState& run) {
+  for (const OutputInfo& out : output_table()) {
+    int year = 0;
+    const std::string problem = first_problem(r, out.output, run, year);
+    if (problem.empty()) continue;
+    throw rec::Error("simulation " + std::to_string(NSIM) + " (" + std::string(parameter_set_name(r.parameter_set)) +
+                     " parameters, " + std::string(so2_case_text(r.so2_case)) + "): the " +
+                     std::string(out.description) + " (" + std::string(out.key) + ", " + std::string(out.unit) + ") " +
+                     problem + "; " + drivers_text(r, out.output, run, year) +
+                     "; nothing but the report ORV.OUT up to this simulation was written");
+  }
+}
+
+}  // namespace orv
