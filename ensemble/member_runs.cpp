@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "orvtar/control/config.h"
+#include "orvtar/control/result_check.h"
 #include "orvtar/control/simulation.h"
 #include "orvtar/control/startup.h"
 
@@ -102,7 +103,11 @@ orv::SimulationResult ScenarioModel::simulate_member(const ParameterDraws& draws
 }
 
 MemberResult ScenarioModel::run_member(const ParameterDraws& draws, std::size_t k) const {
-  return member_result(simulate_member(draws, k));
+  const orv::SimulationResult r = simulate_member(draws, k);
+  if (const auto problem = orv::first_non_finite(r))
+    throw rec::Error(label_ + ", member " + std::to_string(k + 1) + ": " + *problem +
+                     "; no file of the ensemble was written");
+  return member_result(r);
 }
 
 std::vector<MemberResult> ScenarioModel::run_members(const ParameterDraws& draws, std::size_t first, std::size_t last,

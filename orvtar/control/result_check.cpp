@@ -41,16 +41,20 @@ double printed_value(const AnnualSeries& a, int year, Baseline baseline, const O
   return v;
 }
 
-// The first problem of series `o`, or an empty text.
-std::string first_problem(const SimulationResult& r, Output o, const OrvState& run, int& bad_year) {
+std::string series_text(const OutputInfo& out) {
+  return "the " + std::string(out.description) + " (" + std::string(out.key) + ", " + std::string(out.unit) + ")";
+}
+
+std::string non_finite_text(float v, int year) {
+  return std::string(std::isnan(v) ? "is not a number" : "is infinite") + " in " + std::to_string(year);
+}
+
+// The first value of series `o` too wide for a field it is printed in, or
+// an empty text.
+std::string first_too_wide(const SimulationResult& r, Output o, const OrvState& run, int& bad_year) {
   const AnnualSeries& a = r[o];
   const std::vector<PrintedField> fields = printed_fields(o, run);
   for (int year = a.first_year; year <= a.last_year(); ++year) {
-    const double v = a.at(year);
-    if (!std::isfinite(v)) {
-      bad_year = year;
-      return std::string(std::isnan(v) ? "is not a number" : "is infinite") + " in " + std::to_string(year);
-    }
     for (const PrintedField& f : fields) {
       if (!f.prints(year)) continue;
       const double shown = printed_value(a, year, f.baseline, run);
@@ -85,16 +89,36 @@ std::string drivers_text(const SimulationResult& r, Output o, const OrvState& ru
 
 }  // namespace
 
+std::optional<std::string> first_non_finite(const SimulationResult& r) {
+  for (const OutputInfo& out : output_table()) {
+    const AnnualSeries& a = r[out.output];
+    for (std::size_t i = 0; i < a.values.size(); ++i)
+      if (!std::isfinite(a.values[i]))
+        return series_text(out) + " " + non_finite_text(a.values[i], a.first_year + static_cast<int>(i));
+  }
+  return std::nullopt;
+}
+
 void check_result(const SimulationResult& r, int NSIM, const OrvState& run) {
+  const std::string simulation = "simulation " + std::to_string(NSIM) + " (" +
+                                 std::string(parameter_set_name(r.parameter_set)) + " parameters, " +
+                                 std::string(so2_case_text(r.so2_case)) + "): ";
+  const std::string written = "; nothing but the report ORV.OUT up to this simulation was written";
+  for (const OutputInfo& out : output_table()) {
+    const AnnualSeries& a = r[out.output];
+    for (std::size_t i = 0; i < a.values.size(); ++i) {
+      if (std::isfinite(a.values[i])) continue;
+      const int year = a.first_year + static_cast<int>(i);
+      throw rec::Error(simulation + series_text(out) + " " + non_finite_text(a.values[i], year) + "; " +
+                       drivers_text(r, out.output, run, year) + written);
+    }
+  }
   for (const OutputInfo& out : output_table()) {
     int year = 0;
-    const std::string problem = first_problem(r, out.output, run, year);
-    if (problem.empty()) continue;
-    throw rec::Error("simulation " + std::to_string(NSIM) + " (" + std::string(parameter_set_name(r.parameter_set)) +
-                     " parameters, " + std::string(so2_case_text(r.so2_case)) + "): the " +
-                     std::string(out.description) + " (" + std::string(out.key) + ", " + std::string(out.unit) + ") " +
-                     problem + "; " + drivers_text(r, out.output, run, year) +
-                     "; nothing but the report ORV.OUT up to this simulation was written");
+    const std::string problem = first_too_wide(r, out.output, run, year);
+    if (!problem.empty())
+      throw rec::Error(simulation + series_text(out) + " " + problem + "; " + drivers_text(r, out.output, run, year) +
+                       written);
   }
 }
 

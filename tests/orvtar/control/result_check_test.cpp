@@ -73,6 +73,9 @@ TEST(ResultCheck, NonFiniteValuesNameTheSimulationSeriesYearAndDrivers) {
   EXPECT_TRUE(has(m, "DT2X = 4.5")) << m;
   EXPECT_TRUE(has(m, "TAUCH4M = 9.6")) << m;
 
+  EXPECT_EQ(orv::first_non_finite(quiet_result()), std::nullopt);
+  EXPECT_EQ(orv::first_non_finite(nan), "the CH4 concentration, mid-year (ch4, ppb) is not a number in 2003");
+
   orv::SimulationResult inf = quiet_result();
   set(inf, Output::ForcingTotal, 2050, std::numeric_limits<float>::infinity());
   EXPECT_TRUE(has(failure(inf, *run), "(forcing_total, W/m**2) is infinite in 2050")) << failure(inf, *run);
@@ -121,8 +124,7 @@ TEST(ResultCheck, ARunWhoseResultsCannotBePrintedStopsWithStatus2) {
   run.set("ORVMOD.CFG", 14, "20.0");  // QOFFSET: subtracted from it
   EXPECT_EQ(run.run(), 2);
   const std::string err = run.text("stderr.txt");
-  EXPECT_TRUE(has(err, "orvtar: simulation 3 (HIGH parameters, full SO2): the global-mean surface temperature"))
-      << err;
+  EXPECT_TRUE(has(err, "orvtar: simulation 3 (HIGH parameters, full SO2): the global-mean surface temperature")) << err;
   EXPECT_TRUE(has(err, "which does not fit its field F7.4 in ORV.OUT")) << err;
   EXPECT_TRUE(has(err, "QOFFSET = 20")) << err;
   for (const char* file : {"temps.dis", "sealev.dis", "concs.dis", "forcings.dis", "emiss.dis", "middrive.raw"})
