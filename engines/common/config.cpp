@@ -1,5 +1,7 @@
 #include "engines/common/config.h"
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "records/message_text.h"
@@ -34,6 +36,14 @@ void read_extra_cfg(EngineConfig& c, const std::string& name) {
   extra.read("(1X,A3)", {c.OBSSET});
   extra.read("(1X,I10)", {c.IBOTH});
   extra.close();
+  if (!(std::abs(c.THRESH) <= THRESH_LIMIT)) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "THRESH = %g is not accepted; expected a threshold from %g to %g (degC or %% per degC of global "
+                  "warming)",
+                  c.THRESH, -THRESH_LIMIT, THRESH_LIMIT);
+    rec::fail(name, 2, text);
+  }
   if (c.OBSSET != "OLD" && c.OBSSET != "NEW")
     rec::fail(name, 3, "OBSSET = " + rec::quoted(c.OBSSET) + " is not accepted; expected \"OLD\" or \"NEW\"");
 }

@@ -18,6 +18,11 @@ namespace eng {
 
 inline constexpr int MAXCASES = 40;  // case store: 17 models in mode 3 = 34 cases
 
+// The largest threshold of the increase-above statistics either way, in
+// degC or % per degC of global warming: no pattern changes by 100 per degC,
+// and the titles print THRESH in F5.1, which holds -99.9 at the least.
+inline constexpr double THRESH_LIMIT = 99.9;
+
 struct EngineConfig {
   // EXTRA.CFG (crossmod only; varistat leaves these at their defaults).
   double THRESH = 0.0;   // threshold of the increase-above statistics

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -224,6 +225,19 @@ TEST(CrossmodConfig, RejectsOutOfRangeSettingsNamingFileRecordAndAcceptedValues)
   }
   Shell s;
   s.write();
+  // A threshold the titles cannot print (F5.1) is no pattern's: the field
+  // as written, the value as the message shows it.
+  const std::pair<const char*, const char*> refused[] = {{"100.0", "100"}, {"-99.95", "-99.95"}, {"1e30", "1e+30"}};
+  for (const auto& [field, shown] : refused) {
+    write_lines("EXTRA.CFG", {"EXTRA.CFG written by the test", std::string(" ") + field, " OLD", "          0"});
+    EXPECT_EQ(crossmod_error(), std::string("EXTRA.CFG, record 2: THRESH = ") + shown +
+                                    " is not accepted; expected a threshold from -99.9 to 99.9 (degC or % per degC "
+                                    "of global warming)");
+  }
+  for (double THRESH : {99.9, -99.9}) {
+    write_extra(THRESH, "OLD", 0);
+    EXPECT_EQ(crossmod_error(), "") << THRESH;
+  }
   write_extra(0.0, "old", 0);
   EXPECT_NE(crossmod_error().find("EXTRA.CFG, record 3: OBSSET = \"old\" is not accepted; expected \"OLD\" or \"NEW\""),
             std::string::npos)
