@@ -70,6 +70,22 @@ TEST(OrvtarStaleOutputs, FailedRunLeavesNoFileOfAnEarlierRun) {
   for (const std::string& f : DRIVE) EXPECT_FALSE(r.exists(f)) << f;
 }
 
+TEST(OrvtarStaleOutputs, RunStoppedByItsResultsLeavesNoFileOfAnEarlierRun) {
+  OrvtarRun r;
+  ASSERT_NO_FATAL_FAILURE(earlier_run_of_every_file(r));
+  // An extra forcing of -20 W/m**2 cools beyond what the report can print:
+  // the start-up reads every file, the simulations stop the run.
+  std::string extra = "     1\n  2000 2100\n";
+  for (int year = 2000; year <= 2100; ++year) extra += "  " + std::to_string(year) + "       0.0\n";
+  r.write("qextra.in", extra);
+  r.set("ORVMOD.CFG", 13, 1);       // IQEXTRA
+  r.set("ORVMOD.CFG", 14, "20.0");  // QOFFSET
+  EXPECT_EQ(r.run(), 2);
+  EXPECT_NE(r.text("stderr.txt").find("QOFFSET = 20"), std::string::npos) << r.text("stderr.txt");
+  EXPECT_EQ(testsupport::still_marked(in_run(r, REPORT_AND_DISPLAY)), std::vector<std::string>{});
+  EXPECT_EQ(testsupport::still_marked(in_run(r, DRIVE)), std::vector<std::string>{});
+}
+
 TEST(OrvtarStaleOutputs, FailureAtTheCo2HistoryLeavesNoReportOfAnEarlierRun) {
   OrvtarRun r;
   ASSERT_NO_FATAL_FAILURE(earlier_run_of_every_file(r));
