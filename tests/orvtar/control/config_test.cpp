@@ -400,7 +400,28 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"ORVUSER.CFG", 12, "7", "ORVUSER.CFG, record 12: IUSERICE = 7"},
         BadSetting{"ORVUSER.CFG", 12, "-99999", "ORVUSER.CFG, record 12: IUSERICE = -99999"},
         BadSetting{"ORVRUN.CFG", 5, "9", "ORVRUN.CFG, record 5: IWSCALE = 9"},
-        BadSetting{"ORVMOD.CFG", 5, "0.0", "ORVMOD.CFG, record 5: W0 = 0"}));
+        BadSetting{"ORVMOD.CFG", 5, "0.0", "ORVMOD.CFG, record 5: W0 = 0"},
+        // Values that once ran to the end with non-finite or overflowed
+        // results: each is now outside its item's physical bounds.
+        BadSetting{"ORVGAS.CFG", 15, "", "ORVGAS.CFG, record 15: CH4C90 = 0; expected a number from 1000 to 3000 ppb"},
+        BadSetting{"ORVGAS.CFG", 15, "-1", "ORVGAS.CFG, record 15: CH4C90 = -1"},
+        BadSetting{"ORVUSER.CFG", 4, "1e-45",
+                   "ORVUSER.CFG, record 4: DT2XUSER = 1.4013e-45; expected a number from "
+                   "0.1 to 20 degC"},
+        BadSetting{"ORVUSER.CFG", 4, "1e30", "ORVUSER.CFG, record 4: DT2XUSER = 1e+30"},
+        BadSetting{"ORVMOD.CFG", 1, "-1.0", "ORVMOD.CFG, record 1: TOFAC = -1; expected a number from 0.5 to 2"},
+        BadSetting{"ORVMOD.CFG", 4, "1e-45", "ORVMOD.CFG, record 4: HM = 1.4013e-45"},
+        BadSetting{"ORVMOD.CFG", 9, "-1.0", "ORVMOD.CFG, record 9: XKLO = -1"},
+        BadSetting{"ORVGAS.CFG", 5, "1e30", "ORVGAS.CFG, record 5: CCFB2 = 1e+30; expected a number from 0 to 0.15"},
+        BadSetting{"ORVGAS.CFG", 6, "1e30", "ORVGAS.CFG, record 6: CCFB3 = 1e+30"},
+        BadSetting{"ORVGAS.CFG", 7, "1e30", "ORVGAS.CFG, record 7: CCFB4 = 1e+30"},
+        BadSetting{"ORVGAS.CFG", 7, "-1", "ORVGAS.CFG, record 7: CCFB4 = -1"},
+        BadSetting{"ORVGAS.CFG", 20, "1e30", "ORVGAS.CFG, record 20: QN2OC = 1e+30"},
+        BadSetting{"ORVGAS.CFG", 26, "1e30", "ORVGAS.CFG, record 26: QO3DU = 1e+30"},
+        BadSetting{"ORVXTRA.CFG", 14, "1e30", "ORVXTRA.CFG, record 14: DSOH = 1e+30"},
+        BadSetting{"ORVXTRA.CFG", 17, "1e30", "ORVXTRA.CFG, record 17: DCNOX = 1e+30"},
+        BadSetting{"ORVXTRA.CFG", 19, "1e30", "ORVXTRA.CFG, record 19: DCCO = 1e+30"},
+        BadSetting{"ORVXTRA.CFG", 20, "1e30", "ORVXTRA.CFG, record 20: CVOCM = 1e+30"}));
 
 TEST(StartupConfigAccepts, ValuesAtTheEndsOfTheirRanges) {
   RunDir dir;
