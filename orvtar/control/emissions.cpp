@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "orvtar/control/input_bounds.h"
 #include "orvtar/control/input_errors.h"
 #include "records/record_io.h"
 
@@ -13,6 +14,48 @@ namespace {
 // Column c of the profile records as INTERP's Y(1..N).
 void column(const OrvState& s, int c, float (&Y)[MAXEMK + 1]) {
   for (int j = 1; j <= s.NEMK; ++j) Y[j] = s.EMKV[j][c];
+}
+
+// The CH4 and N2O emissions after the budget offsets and the global SO2
+// emission after the 1990 base, record by record: each is a whole source
+// and must not be negative. A negative CH4 or N2O source drains the gas's
+// burden through zero, where its lifetime (a power of the burden) and its
+// forcing (square roots and logarithms) are no numbers; a negative SO2
+// source has no meaning and, below -ESNAT, no aerosol forcing either.
+// Linear interpolation between records that pass keeps every year at 0 or
+// above too.
+void check_sources(const OrvState& s, const EmissionsProfile& p) {
+  // The CH4 reference cases run with their own lifetimes' offsets; the
+  // smallest one decides.
+  const float DCH4MIN = std::min({s.DCH4[1], s.DCH4[2], s.DCH4[3], s.DCH4SEL});
+  const long first = 5;
+  for (int j = 1; j <= s.NEMK; ++j) {
+    const std::string year = std::to_string(p.IYR[j]);
+    const float ch4 = p.EMKV[j][3] + DCH4MIN;
+    if (!(ch4 >= 0.0f)) {
+      rec::fail(p.file, first + j,
+                "the CH4 source of " + year + ", the profile's " + value_text(p.EMKV[j][3]) +
+                    " TgCH4/yr plus the budget offset " + value_text(DCH4MIN) +
+                    " TgCH4/yr (the natural source that closes the 2000 budget of CH4C90 and CH4DC90 of "
+                    "ORVGAS.CFG with the longest of its CH4 lifetimes, less the second record's emission), is " +
+                    value_text(ch4) +
+                    " TgCH4/yr; expected 0 or more: a negative source drains the CH4 burden through zero");
+    }
+    if (!(s.EMKV[j][4] >= 0.0f)) {
+      rec::fail(p.file, first + j,
+                "the N2O source of " + year + ", the profile's " + value_text(p.EMKV[j][4]) +
+                    " TgN/yr plus the budget offset " + value_text(s.DN2O) +
+                    " TgN/yr (the natural source that closes the 2000 budget of N2OC90, N2ODC90 and TAUN2O of "
+                    "ORVGAS.CFG, less the second record's emission), is " + value_text(s.EMKV[j][4]) +
+                    " TgN/yr; expected 0 or more: a negative source drains the N2O burden through zero");
+    }
+    if (!(s.EMKTOT[j] >= 0.0f)) {
+      rec::fail(p.file, first + j,
+                "the global SO2 emission of " + year + ", ES1990 = " + value_text(s.ES1990) +
+                    " TgS/yr (ORVXTRA.CFG) plus the three regional changes, is " + value_text(s.EMKTOT[j]) +
+                    " TgS/yr; expected 0 or more: ES1990 must be the profile's own 1990 emission");
+    }
+  }
 }
 
 }  // namespace
@@ -54,7 +97,10 @@ EmissionsProfile read_gasemk(const std::string& file) {
   u.skip();
   u.skip();
   u.skip();
-  for (int j = 1; j <= p.NEMK; ++j) u.read("(1X,I5,18F10.0)", {p.IYR[j], rec::slice(p.EMKV[j], 1, 18)});
+  for (int j = 1; j <= p.NEMK; ++j) {
+    u.read("(1X,I5,18F10.0)", {p.IYR[j], rec::slice(p.EMKV[j], 1, 18)});
+    for (int c = 1; c <= 18; ++c) check_input_value(file, u.records(), gasemk_table(), c, p.EMKV[j][c]);
+  }
   u.close();
   // The last record's year is written into every series; it must lie on
   // the year axis.
@@ -118,6 +164,7 @@ void build_emissions(OrvState& s, const EmissionsProfile& p) {
     s.EMKV[j][3] += s.DCH4SEL;
     s.EMKV[j][4] += s.DN2O;
   }
+  check_sources(s, p);
 
   // Annual series, in this order.
   float Y[MAXEMK + 1] = {};

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "orvtar/control/input_bounds.h"
 #include "orvtar/control/input_errors.h"
 #include "records/record_io.h"
 
@@ -13,13 +14,10 @@ Co2History read_co2hist(const std::string& file) {
   int year = 0;
   for (int i = 0; i <= NHIST; ++i) {
     u.read("(1X,I5,2F10.0)", {year, h.CO2HIST[i], h.CO2HIST2[i]});
-    // The carbon cycle divides by the excess over its 31 ppm compensation
-    // point and the CO2 forcing takes the logarithm of the concentration.
-    if (!(h.CO2HIST[i] > 31.0f)) {
-      rec::fail(file, i + 1,
-                "CO2 = " + value_text(h.CO2HIST[i]) +
-                    " ppm; expected a concentration above 31 ppm");
-    }
+    // The bound also keeps the carbon cycle's division by the excess over
+    // its 31 ppm compensation point and the CO2 forcing's logarithm finite.
+    check_input_value(file, i + 1, co2hist_table(), 1, h.CO2HIST[i]);
+    check_input_value(file, i + 1, co2hist_table(), 2, h.CO2HIST2[i]);
   }
   u.close();
   // The tropospheric ozone history is scaled by the rise of the second
@@ -49,6 +47,8 @@ HalocarbonForcing read_qhalos(int IHALO, int IYEND, const std::string& file) {
   u.skip();
   u.skip();
   int year = 0;
+  // Where the four values read stand in the record.
+  const int position[4] = {1, 2, IHALO == 2 ? 5 : 3, IHALO == 2 ? 6 : 4};
   for (int i = 166; i <= h.LASTHALO - 1764; ++i) {
     if (IHALO == 2) {
       u.read("(1X,I5,2F10.0,20X,2F10.0)",
@@ -56,6 +56,8 @@ HalocarbonForcing read_qhalos(int IHALO, int IYEND, const std::string& file) {
     } else {
       u.read("(1X,I5,4F10.0)", {year, h.QMONTDIR[i], h.QSTRATO3[i], h.QKYOTO[i], h.QHALOOTH[i]});
     }
+    const float value[4] = {h.QMONTDIR[i], h.QSTRATO3[i], h.QKYOTO[i], h.QHALOOTH[i]};
+    for (int k = 0; k < 4; ++k) check_input_value(file, u.records(), qhalos_table(), position[k], value[k]);
   }
   u.close();
   return h;
@@ -87,11 +89,8 @@ PrescribedCo2 read_co2input(int IYEND, const std::string& file) {
   int year = 0;
   for (int i = 226; i <= last; ++i) {
     u.read("(1X,I5,F10.0)", {year, c.CO2IN[i]});
-    // The CO2 forcing takes the logarithm of every concentration of the run.
-    if (i <= IYEND - 1764 && !(c.CO2IN[i] > 0.0f)) {
-      rec::fail(file, u.records(),
-                "CO2 = " + value_text(c.CO2IN[i]) + " ppm; expected a concentration above 0");
-    }
+    // The bound also keeps the CO2 forcing's logarithm finite.
+    check_input_value(file, u.records(), co2input_table(), 1, c.CO2IN[i]);
   }
   u.close();
   for (int i = last + 1; i <= IYEND - 1764; ++i) c.CO2IN[i] = c.CO2IN[last];
@@ -125,6 +124,7 @@ ExtraForcing read_qextra(const std::string& file) {
     } else {
       u.read("(1X,I5,4F10.0)", {year, e.column[0][i], e.column[1][i], e.column[2][i], e.column[3][i]});
     }
+    for (int k = 0; k < e.NQCOL; ++k) check_input_value(file, u.records(), qextra_table(), k + 1, e.column[k][i]);
   };
   e.IQX1 = e.IQY1 - 1764;
   if (e.IQX1 < 1) {

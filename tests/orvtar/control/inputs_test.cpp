@@ -64,7 +64,7 @@ TEST(StartupCo2History, RefusesShortFilesAndUnusableValues) {
   dir.write("short.IN", text.substr(0, text.rfind('\n', text.size() - 2) + 1));
   EXPECT_THAT(error_of([] { orv::read_co2hist("short.IN"); }), HasSubstr("short.IN, record 237: end of file"));
   dir.write("zero.IN", history(1768));
-  EXPECT_THAT(error_of([] { orv::read_co2hist("zero.IN"); }), HasSubstr("zero.IN, record 5: CO2 = 0 ppm"));
+  EXPECT_THAT(error_of([] { orv::read_co2hist("zero.IN"); }), HasSubstr("zero.IN, record 5: CO2 (columns 7-16) = 0 ppm"));
   std::string flat;
   for (int y = 1764; y <= 2000; ++y) flat += " " + std::to_string(y) + "     300.0       0.5\n";
   dir.write("flat.IN", flat);
@@ -141,15 +141,15 @@ TEST(StartupPrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
   dir.write("late.dat", " 2600\n");
   EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "late.dat"); }), HasSubstr("expected 1990 to 2505"));
   dir.write("zero.dat", " 1992\n 1990     354.0\n 1991       0.0\n 1992     356.0\n");
-  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "zero.dat"); }), HasSubstr("zero.dat, record 3: CO2 = 0 ppm"));
+  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "zero.dat"); }), HasSubstr("zero.dat, record 3: CO2 (columns 7-16) = 0 ppm"));
 }
 
 TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
   RunDir dir;
-  std::string text = "    4\n  1750 1770\n";
+  std::string text = "    4\n  1750 1769\n";
   char buf[80];
-  for (int y = 1750; y <= 1770; ++y) {
-    const double v = y < 1765 ? 99.0 : y - 1764;
+  for (int y = 1750; y <= 1769; ++y) {
+    const double v = y < 1765 ? 4.5 : y - 1764;
     std::snprintf(buf, sizeof buf, " %5d%10.2f%10.2f%10.2f%10.2f\n", y, v, 2 * v, 3 * v, 4 * v);
     text += buf;
   }
@@ -160,11 +160,11 @@ TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
   orv::use_extra_forcing(*s, orv::read_qextra());
   EXPECT_EQ(s->IQY1, 1765);
   EXPECT_EQ(s->IQX1, 1);
-  EXPECT_EQ(s->IQX2, 6);
+  EXPECT_EQ(s->IQX2, 5);
   EXPECT_FLOAT_EQ(s->QEXNHO[1], 1.0f);   // (1 - 0.5) * 2
   EXPECT_FLOAT_EQ(s->QEXNHL[1], 3.0f);   // (2 - 0.5) * 2
-  EXPECT_FLOAT_EQ(s->QEXSHO[6], 35.0f);  // (18 - 0.5) * 2
-  EXPECT_FLOAT_EQ(s->QEXSHL[6], 47.0f);  // (24 - 0.5) * 2
+  EXPECT_FLOAT_EQ(s->QEXSHO[5], 29.0f);  // (15 - 0.5) * 2
+  EXPECT_FLOAT_EQ(s->QEXSHL[5], 39.0f);  // (20 - 0.5) * 2
   EXPECT_FLOAT_EQ(s->QEXNHO[0], s->QEXNHO[1]);
   EXPECT_FLOAT_EQ(s->QEXSHL[0], s->QEXSHL[1]);
 }
