@@ -3,22 +3,11 @@
 #include <sstream>
 #include <string_view>
 
+#include "doctools/markdown_text.h"
 #include "orvtar/control/config_items.h"
 
 namespace doc {
 namespace {
-
-// Table text: the characters Markdown would take as markup (cm**2/s would
-// start bold type) are escaped.
-std::string cell(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '*' || c == '_' || c == '|' || c == '\\' || c == '`' || c == '[' || c == ']') out += '\\';
-    if (c == '<') out += "&lt;";
-    else out += c;
-  }
-  return out;
-}
 
 std::string section_name(std::string_view file) {
   std::string s(file.substr(0, file.find('.')));

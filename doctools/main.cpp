@@ -2,6 +2,8 @@
 //   doctool manual SOURCE NAME PAGE HEADER   a program's manual source into its
 //                                            manual page and its --help header
 //   doctool config-page PAGE                 the configuration files' format page
+//   doctool input-bounds DIR                 the plausible values of the input files'
+//                                            format pages in DIR (docs/formats)
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "doctools/config_items_page.h"
+#include "doctools/input_bounds_page.h"
 #include "doctools/manual_page.h"
 #include "records/record_io.h"
 
@@ -46,7 +49,14 @@ int main(int argc, char** argv) {
       write_file(args[1], doc::config_items_page());
       return 0;
     }
-    std::cerr << "usage: doctool manual SOURCE NAME PAGE HEADER | doctool config-page PAGE\n";
+    if (args.size() == 2 && args[0] == "input-bounds") {
+      for (const orv::InputTable* table : orv::input_tables()) {
+        const std::string page = args[1] + "/" + std::string(table->page);
+        write_file(page, doc::with_input_bounds(read_file(page), page, *table));
+      }
+      return 0;
+    }
+    std::cerr << "usage: doctool manual SOURCE NAME PAGE HEADER | doctool config-page PAGE | doctool input-bounds DIR\n";
     return 2;
   } catch (const std::exception& e) {
     std::cerr << "doctool: " << e.what() << '\n';

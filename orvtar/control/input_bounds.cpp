@@ -10,38 +10,38 @@ namespace {
 
 // The ranges are wide: they refuse what no scenario or history can hold
 // (a typing slip, a value in the wrong unit, 1e30), not what is merely
-// unusual. "2000" values are those of the bundled RCP4.5 profile.
+// unusual. The emissions of 2000 are those of the bundled RCP4.5 profile.
 constexpr std::string_view SO2_CHANGE_REASON =
     "a fall of more than 80 exceeds the whole world's 1990 emission (64 to 67 TgS/yr); "
     "200 is nearly three times the world's highest emission (about 75 TgS/yr, late 1970s)";
 constexpr InputColumn GASEMK_COLUMNS[] = {
     {"fossil CO2", "GtC/yr", -50, 100,
-     "up to about fifteen times the 2000 emission (6.7 GtC/yr); negative for net removal, as in "
+     "up to about fifteen times the emission of 2000 (6.7 GtC/yr); negative for net removal, as in "
      "the overshoot pathways (down to -5.3 GtC/yr)"},
     {"land-use CO2", "GtC/yr", -20, 20,
      "net land-use fluxes have stayed within about 2 GtC/yr either way (bundled pathways -1.3 to "
      "1.6 GtC/yr); negative for regrowth"},
     {"CH4", "TgCH4/yr", 0, 3000,
-     "anthropogenic sources are not negative; 3000 is ten times the 2000 emission (300 TgCH4/yr) "
+     "anthropogenic sources are not negative; 3000 is ten times the emission of 2000 (300 TgCH4/yr) "
      "and three times the highest bundled pathway (923 TgCH4/yr)"},
     {"N2O", "TgN/yr", 0, 50,
-     "anthropogenic sources are not negative; 50 is about seven times the 2000 emission "
+     "anthropogenic sources are not negative; 50 is about seven times the emission of 2000 "
      "(7.5 TgN/yr) and three times the highest bundled pathway (15.8 TgN/yr)"},
     {"NOx", "TgN/yr", 0, 400,
-     "sources are not negative; 400 is about ten times the 2000 emission (38 TgN/yr)"},
+     "sources are not negative; 400 is about ten times the emission of 2000 (38 TgN/yr)"},
     {"VOC", "Tg/yr", 0, 2000,
-     "sources are not negative; 2000 is about ten times the 2000 emission (211 Tg/yr)"},
+     "sources are not negative; 2000 is about ten times the emission of 2000 (211 Tg/yr)"},
     {"CO", "Tg/yr", 0, 10000,
-     "sources are not negative; 10000 is about ten times the 2000 emission (1068 Tg/yr)"},
+     "sources are not negative; 10000 is about ten times the emission of 2000 (1068 Tg/yr)"},
     {"SO2 region 1 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
     {"SO2 region 2 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
     {"SO2 region 3 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
     {"CF4", "kt/yr", 0, 250, "emissions are not negative; 250 is ten times the highest bundled pathway (24 kt/yr)"},
     {"C2F6", "kt/yr", 0, 50, "emissions are not negative; 50 is ten times the highest bundled pathway (5.4 kt/yr)"},
     {"HFC-125", "kt/yr", 0, 10000,
-     "emissions are not negative; 10000 is ten times the highest bundled pathway (874 kt/yr)"},
+     "emissions are not negative; 10000 is more than ten times the highest bundled pathway (874 kt/yr)"},
     {"HFC-134a", "kt/yr", 0, 10000,
-     "emissions are not negative; 10000 is ten times the highest bundled pathway (731 kt/yr)"},
+     "emissions are not negative; 10000 is more than ten times the highest bundled pathway (731 kt/yr)"},
     {"HFC-143a", "kt/yr", 0, 5000,
      "emissions are not negative; 5000 is ten times the highest bundled pathway (342 kt/yr)"},
     {"HFC-227ea", "kt/yr", 0, 150,

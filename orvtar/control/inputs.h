@@ -2,8 +2,8 @@
 // history, the halocarbon forcing, the optional prescribed CO2 and the
 // optional extra forcing. Each reader opens its file as an existing file,
 // returns the values on the year axis and rejects years that would fall
-// outside the series and values the model would divide by zero or take
-// the logarithm of; a matching `use_` function puts them into the model
+// outside the series and values outside their plausible ranges
+// (input_bounds.h); a matching `use_` function puts them into the model
 // state, applying the settings that act on them. So a file read once can
 // serve many configurations.
 #pragma once
