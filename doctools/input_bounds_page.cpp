@@ -38,8 +38,8 @@ std::string input_bounds_part(const orv::InputTable& table) {
     ++position;
     out << "| " << (table.every_value ? "every value" : std::to_string(position)) << " | "
         << (table.every_value ? "from 7, 10 each" : columns_text(position)) << " | " << cell(c.name) << " | "
-        << cell(c.unit) << " | " << cell(orv::value_text(c.lower)) << " to " << cell(orv::value_text(c.upper))
-        << " | " << cell(c.reason) << " |\n";
+        << cell(c.unit) << " | " << cell(orv::value_text(c.lower)) << " to " << cell(orv::value_text(c.upper)) << " | "
+        << cell(c.reason) << " |\n";
   }
   out << END;
   return out.str();
@@ -49,8 +49,8 @@ std::string with_input_bounds(const std::string& page, const std::string& page_n
   const std::size_t begin = page.find(BEGIN);
   const std::size_t end = begin == std::string::npos ? begin : page.find(END, begin);
   if (end == std::string::npos) {
-    rec::fail(page_name, 0, "expected the marker lines of the generated part:\n" + std::string(BEGIN) + "...\n" +
-                                std::string(END));
+    rec::fail(page_name, 0,
+              "expected the marker lines of the generated part:\n" + std::string(BEGIN) + "...\n" + std::string(END));
   }
   return page.substr(0, begin) + input_bounds_part(table) + page.substr(end + END.size());
 }

@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
       }
       return 0;
     }
-    std::cerr << "usage: doctool manual SOURCE NAME PAGE HEADER | doctool config-page PAGE | doctool input-bounds DIR\n";
+    std::cerr
+        << "usage: doctool manual SOURCE NAME PAGE HEADER | doctool config-page PAGE | doctool input-bounds DIR\n";
     return 2;
   } catch (const std::exception& e) {
     std::cerr << "doctool: " << e.what() << '\n';

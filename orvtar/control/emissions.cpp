@@ -46,7 +46,8 @@ void check_sources(const OrvState& s, const EmissionsProfile& p) {
                 "the N2O source of " + year + ", the profile's " + value_text(p.EMKV[j][4]) +
                     " TgN/yr plus the budget offset " + value_text(s.DN2O) +
                     " TgN/yr (the natural source that closes the 2000 budget of N2OC90, N2ODC90 and TAUN2O of "
-                    "ORVGAS.CFG, less the second record's emission), is " + value_text(s.EMKV[j][4]) +
+                    "ORVGAS.CFG, less the second record's emission), is " +
+                    value_text(s.EMKV[j][4]) +
                     " TgN/yr; expected 0 or more: a negative source drains the N2O burden through zero");
     }
     if (!(s.EMKTOT[j] >= 0.0f)) {

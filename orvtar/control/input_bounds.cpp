@@ -27,12 +27,9 @@ constexpr InputColumn GASEMK_COLUMNS[] = {
     {"N2O", "TgN/yr", 0, 50,
      "anthropogenic sources are not negative; 50 is about seven times the emission of 2000 "
      "(7.5 TgN/yr) and three times the highest bundled pathway (15.8 TgN/yr)"},
-    {"NOx", "TgN/yr", 0, 400,
-     "sources are not negative; 400 is about ten times the emission of 2000 (38 TgN/yr)"},
-    {"VOC", "Tg/yr", 0, 2000,
-     "sources are not negative; 2000 is about ten times the emission of 2000 (211 Tg/yr)"},
-    {"CO", "Tg/yr", 0, 10000,
-     "sources are not negative; 10000 is about ten times the emission of 2000 (1068 Tg/yr)"},
+    {"NOx", "TgN/yr", 0, 400, "sources are not negative; 400 is about ten times the emission of 2000 (38 TgN/yr)"},
+    {"VOC", "Tg/yr", 0, 2000, "sources are not negative; 2000 is about ten times the emission of 2000 (211 Tg/yr)"},
+    {"CO", "Tg/yr", 0, 10000, "sources are not negative; 10000 is about ten times the emission of 2000 (1068 Tg/yr)"},
     {"SO2 region 1 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
     {"SO2 region 2 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
     {"SO2 region 3 change from 1990", "TgS/yr", -80, 200, SO2_CHANGE_REASON},
@@ -114,8 +111,8 @@ void check_input_value(std::string_view file, long record, const InputTable& tab
   const int first = 7 + 10 * (position - 1);
   rec::fail(file, record,
             std::string(c.name) + " (columns " + std::to_string(first) + "-" + std::to_string(first + 9) +
-                ") = " + value_text(value) + " " + std::string(c.unit) + "; expected " + input_range_text(c) +
-                ": " + std::string(c.reason));
+                ") = " + value_text(value) + " " + std::string(c.unit) + "; expected " + input_range_text(c) + ": " +
+                std::string(c.reason));
 }
 
 }  // namespace orv

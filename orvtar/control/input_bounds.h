@@ -15,7 +15,7 @@ namespace orv {
 // One column of values of a data record.
 struct InputColumn {
   std::string_view name;    // as messages and the format pages name it
-  std::string_view unit;
+  std::string_view unit;    // as the file's documentation writes it
   double lower;             // smallest plausible value, inclusive
   double upper;             // largest plausible value, inclusive
   std::string_view reason;  // why the range ends where it does

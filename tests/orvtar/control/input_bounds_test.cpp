@@ -165,8 +165,9 @@ TEST(InputBounds, Co2HistoryRefusesImplausibleValues) {
   } cases[] = {
       {7, "5001.0", "co2hist.IN, record 5: CO2 (columns 7-16) = 5001 ppm; expected 100 to 5000 ppm: "},
       {7, "99.9", "co2hist.IN, record 5: CO2 (columns 7-16) = 99.9 ppm; expected 100 to 5000 ppm: "},
-      {17, "-1e30", "co2hist.IN, record 5: tropospheric-ozone shape (columns 17-26) = -1e+30 W/m**2; expected -20 "
-                    "to 20 W/m**2: "},
+      {17, "-1e30",
+       "co2hist.IN, record 5: tropospheric-ozone shape (columns 17-26) = -1e+30 W/m**2; expected -20 "
+       "to 20 W/m**2: "},
       {7, "inf", "co2hist.IN, record 5: columns 7-16 (F10.0): expected a number"},
   };
   const std::string original = dir.text("co2hist.IN");

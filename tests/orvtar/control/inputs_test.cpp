@@ -64,7 +64,8 @@ TEST(StartupCo2History, RefusesShortFilesAndUnusableValues) {
   dir.write("short.IN", text.substr(0, text.rfind('\n', text.size() - 2) + 1));
   EXPECT_THAT(error_of([] { orv::read_co2hist("short.IN"); }), HasSubstr("short.IN, record 237: end of file"));
   dir.write("zero.IN", history(1768));
-  EXPECT_THAT(error_of([] { orv::read_co2hist("zero.IN"); }), HasSubstr("zero.IN, record 5: CO2 (columns 7-16) = 0 ppm"));
+  EXPECT_THAT(error_of([] { orv::read_co2hist("zero.IN"); }),
+              HasSubstr("zero.IN, record 5: CO2 (columns 7-16) = 0 ppm"));
   std::string flat;
   for (int y = 1764; y <= 2000; ++y) flat += " " + std::to_string(y) + "     300.0       0.5\n";
   dir.write("flat.IN", flat);
@@ -141,7 +142,8 @@ TEST(StartupPrescribedCo2, RefusesYearsOffTheAxisAndZeroConcentrations) {
   dir.write("late.dat", " 2600\n");
   EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "late.dat"); }), HasSubstr("expected 1990 to 2505"));
   dir.write("zero.dat", " 1992\n 1990     354.0\n 1991       0.0\n 1992     356.0\n");
-  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "zero.dat"); }), HasSubstr("zero.dat, record 3: CO2 (columns 7-16) = 0 ppm"));
+  EXPECT_THAT(error_of([&] { orv::read_co2input(s->IYEND, "zero.dat"); }),
+              HasSubstr("zero.dat, record 3: CO2 (columns 7-16) = 0 ppm"));
 }
 
 TEST(StartupExtraForcing, FourColumnsFrom1750SkipYearsBeforeStart) {
