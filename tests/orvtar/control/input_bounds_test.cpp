@@ -20,21 +20,12 @@
 namespace {
 
 namespace fs = std::filesystem;
+using orvtest::error_of;
 using orvtest::fresh_state;
 using orvtest::read_config;
 using orvtest::RunDir;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-template <class Read>
-std::string error_of(Read read) {
-  try {
-    read();
-  } catch (const rec::Error& e) {
-    return e.what();
-  }
-  return "(accepted)";
-}
 
 // Record n (from 1) of a file with the ten columns from `first` (from 1)
 // replaced by `field`, right-justified.

@@ -11,20 +11,11 @@
 
 namespace {
 
+using orvtest::error_of;
 using orvtest::fresh_state;
 using orvtest::read_config;
 using orvtest::RunDir;
 using ::testing::HasSubstr;
-
-template <class Read>
-std::string error_of(Read read) {
-  try {
-    read();
-  } catch (const rec::Error& e) {
-    return e.what();
-  }
-  return "(accepted)";
-}
 
 std::string history(int year_of_zero_co2 = 0) {
   std::string text;

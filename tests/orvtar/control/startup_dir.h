@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "input_dir.h"
 #include "orvtar/control/config.h"
@@ -19,6 +20,17 @@ class RunDir : public InputDir {
  private:
   testsupport::WorkingDir cwd_;
 };
+
+// The message of the rec::Error that `read` throws, or "(accepted)".
+template <class Read>
+std::string error_of(Read read) {
+  try {
+    read();
+  } catch (const rec::Error& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
 
 // The model state is large; tests keep it on the heap.
 inline std::unique_ptr<orv::OrvState> fresh_state() { return std::make_unique<orv::OrvState>(); }
