@@ -100,8 +100,6 @@ std::string synthetic_root() {
 // synthetic tree made once in the user's cache folder.
 std::string data_root(const RunSettings& rs, Steps& steps, bool& synthetic) {
   synthetic = false;
-  if (!rs.engines.data_root.empty() && !fs::is_directory(rs.engines.data_root))
-    throw rec::Error("[engines] data_root " + rs.engines.data_root + " is not a folder");
   if (std::string given = given_data_root(rs.engines); !given.empty()) {
     steps.note(rs.engines.data_root.empty() ? "model data tree $TESSERA_DATA_ROOT" : "model data tree " + given);
     return given;

@@ -17,6 +17,14 @@ std::string given_data_root(const EngineSettings& e) {
   return "";
 }
 
+std::string data_tree_problem(const std::string& root) {
+  std::error_code ec;
+  if (!fs::is_directory(root, ec)) return root + " is not a folder";
+  if (!fs::is_directory(root + "/TRELLIS5", ec))
+    return root + " has no TRELLIS5 folder, which every tree made by tesseragen or tesseraimport has";
+  return "";
+}
+
 DataTree read_data_tree(const std::string& root, bool synthetic) {
   DataTree t;
   t.root = root;

@@ -29,6 +29,11 @@ struct DataTree {
 // empty when neither is.
 std::string given_data_root(const EngineSettings& e);
 
+// Why `root` is not a model data tree, or "" when it is one: a folder that
+// holds TRELLIS5/, where every name of the engines' data begins
+// (engines/common/file_names.h).
+std::string data_tree_problem(const std::string& root);
+
 // What is known of the tree at `root`; TREE.INI is read when it is there
 // (a malformed one fails with rec::Error naming its line).
 DataTree read_data_tree(const std::string& root, bool synthetic);

@@ -21,21 +21,9 @@ namespace fs = std::filesystem;
 namespace fe {
 
 orv::ConfigValues member_base_values(const RunSettings& rs, const Scenario& s, const ens::EnsembleSpec& spec) {
-  orv::ConfigValues v;
-  for (const orv::ConfigItem& item : orv::config_items())
-    v.set(item, std::stod(item.name == "ES1990" ? s.es1990 : rs.orvtar.at(std::string(item.name))));
+  orv::ConfigValues v = scenario_values(rs, s);
   for (const ens::ImpliedSetting& i : spec.implied) v.set(*i.item, i.value);
   return v;
-}
-
-orv::InputPaths scenario_input_paths(const RunSettings& rs, const Scenario& s, const std::string& data_dir) {
-  orv::InputPaths p;
-  p.co2hist = data_dir + "/co2hist.IN";
-  p.qhalos = s.qhalos;
-  p.gasemk = s.emk;
-  p.co2input = rs.co2_file;
-  p.qextra = rs.extra_forcing_file;
-  return p;
 }
 
 void refuse_member(const SettingsFile& f, const EnsembleSettings& es, const ens::ParameterDraws& draws,

@@ -10,6 +10,7 @@
 #include "ensemble/parameter_draws.h"
 #include "frontend/ensemble_settings.h"
 #include "frontend/run_settings.h"
+#include "frontend/scenario_inputs.h"
 
 namespace fe {
 
@@ -28,9 +29,6 @@ struct EnsembleOptions {
 // file's items, the scenario's 1990 SO2 emission and the ensemble's
 // switches.
 orv::ConfigValues member_base_values(const RunSettings& rs, const Scenario& s, const ens::EnsembleSpec& spec);
-
-// The data files of a scenario's members.
-orv::InputPaths scenario_input_paths(const RunSettings& rs, const Scenario& s, const std::string& data_dir);
 
 // A member refused by the model, as a settings error (rec::Error) at the
 // line of the item the model names: its [ensemble] distribution, else its

@@ -23,13 +23,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A folder or file named on the command line; an empty name would be taken
+// as the current folder, or as none at all.
+const std::string& named(const std::string& command, const std::string& what, const std::string& value) {
+  if (value.empty())
+    throw rec::Error(command + ": " + what + " is empty; expected a name\n" + std::string(manual::USAGE));
+  return value;
+}
+
 int init(const std::vector<std::string>& args) {
   std::string dir = ".";
   bool force = false;
   for (const auto& a : args) {
     if (a == "--force") force = true;
     else if (!a.empty() && a[0] == '-') throw rec::Error("init: unknown option " + a + "\n" + manual::USAGE);
-    else dir = a;
+    else dir = named("init", "the folder", a);
   }
   fs::create_directories(dir);
   std::string path = dir + "/settings.ini";
@@ -61,11 +69,11 @@ int run(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--out") {
       if (i + 1 == args.size()) throw rec::Error("run: --out needs a folder\n" + std::string(manual::USAGE));
-      opt.out_dir = args[++i];
+      opt.out_dir = named("run", "the folder after --out", args[++i]);
     } else if (!args[i].empty() && args[i][0] == '-') {
       throw rec::Error("run: unknown option " + args[i] + "\n" + manual::USAGE);
     } else {
-      opt.settings_path = args[i];
+      opt.settings_path = named("run", "the settings file's name", args[i]);
     }
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
@@ -91,7 +99,7 @@ int ensemble(const std::vector<std::string>& args) {
       if (i + 1 == args.size()) throw rec::Error("ensemble: " + args[i] + " needs a value\n" + manual::USAGE);
       const std::string& v = args[++i];
       if (args[i - 1] == "--out") {
-        opt.out_dir = v;
+        opt.out_dir = named("ensemble", "the folder after --out", v);
       } else {
         const auto r = std::from_chars(v.data(), v.data() + v.size(), opt.threads);
         if (r.ec != std::errc() || r.ptr != v.data() + v.size() || opt.threads < 1 || opt.threads > 256)
@@ -100,7 +108,7 @@ int ensemble(const std::vector<std::string>& args) {
     } else if (!args[i].empty() && args[i][0] == '-') {
       throw rec::Error("ensemble: unknown option " + args[i] + "\n" + manual::USAGE);
     } else {
-      opt.settings_path = args[i];
+      opt.settings_path = named("ensemble", "the settings file's name", args[i]);
     }
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
@@ -123,11 +131,11 @@ int sweep(const std::vector<std::string>& args, int& argc, char**& argv) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--out") {
       if (i + 1 == args.size()) throw rec::Error("sweep: --out needs a value\n" + std::string(manual::USAGE));
-      opt.out_dir = args[++i];
+      opt.out_dir = named("sweep", "the folder after --out", args[++i]);
     } else if (!args[i].empty() && args[i][0] == '-') {
       throw rec::Error("sweep: unknown option " + args[i] + "\n" + manual::USAGE);
     } else {
-      opt.settings_path = args[i];
+      opt.settings_path = named("sweep", "the settings file's name", args[i]);
     }
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";

@@ -2,13 +2,17 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 
 #include "engines/common/catalogue.h"
+#include "engines/common/field_files.h"
 #include "frontend/data_tree.h"
+#include "frontend/engine_check.h"
 #include "frontend/ensemble_settings.h"
+#include "frontend/scenario_inputs.h"
 #include "frontend/sweep_settings.h"
 #include "orvtar/control/config.h"
 #include "orvtar/control/config_items.h"
@@ -28,14 +32,24 @@ std::string settings_path(const SettingsFile& f, const std::string& path) {
 
 namespace {
 
-std::string upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 std::string section_of(std::string_view file) {
   std::string s(file.substr(0, file.find('.')));
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
+void refuse_setting(const SettingsFile& f, const orv::ConfigError& e) {
+  const std::string section = section_of(orv::file_name(e.item.file));
+  const Setting* at = f.find(section, e.item.name);
+  fail_line(f.name, at ? at->line : 0, "[" + section + "] " + e.problem);
+}
+
+namespace {
+
+std::string upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
 
@@ -87,9 +101,7 @@ void check_combinations(const SettingsFile& f, const RunSettings& rs) {
   try {
     orv::check_configuration(values);
   } catch (const orv::ConfigError& e) {
-    const std::string section = section_of(orv::file_name(e.item.file));
-    const Setting* at = f.find(section, e.item.name);
-    fail_line(f.name, at ? at->line : 0, "[" + section + "] " + e.problem);
+    refuse_setting(f, e);
   }
 }
 
@@ -235,6 +247,11 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
       e.MASKID = 'U';
       e.mask_file = existing_file(f, p);
       e.area_label = "mask " + path;
+      try {  // read as crossmod reads it, so that a fault is named at this line
+        eng::read_mask_file(e.mask_file);
+      } catch (const rec::Error& err) {
+        fail_line(f.name, s.line, "[engines] area = mask " + path + ": " + err.what());
+      }
     } else {
       bad(f, s, "global, land, ocean, box SOUTH NORTH WEST EAST, or mask PATH");
     }
@@ -253,6 +270,8 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
     e.OBSSET = choice(f, s, {"OLD", "NEW"}) == 1 ? "OLD" : "NEW";
   } else if (k == "DATA_ROOT") {
     e.data_root = s.value.empty() ? "" : settings_path(f, s.value);
+    if (const std::string problem = data_tree_problem(e.data_root); !e.data_root.empty() && !problem.empty())
+      bad(f, s, "the folder of a model data tree: " + problem);
   } else {
     bad(f, s, "one of the engine settings year, variable, season, models, area, scaling, "
               "parameter_set, aerosols, definition, threshold, observed, data_root");
@@ -263,6 +282,11 @@ void engine_setting(const SettingsFile& f, const Setting& s, EngineSettings& e) 
 // aerosol patterns: "all" means its models, and what it lacks is refused
 // here, before anything runs.
 void check_data_tree(const SettingsFile& f, RunSettings& rs) {
+  // A $TESSERA_DATA_ROOT that is no tree would otherwise fail in the engines.
+  if (const char* env = std::getenv("TESSERA_DATA_ROOT"); rs.engines.data_root.empty() && env && *env)
+    if (const std::string problem = data_tree_problem(env); !problem.empty())
+      throw rec::Error("$TESSERA_DATA_ROOT: expected the folder of a model data tree: " + problem +
+                       "; unset it to use a synthetic tree");
   const std::string root = given_data_root(rs.engines);
   if (root.empty()) return;
   const DataTree t = read_data_tree(root, false);
@@ -290,6 +314,14 @@ void check_data_tree(const SettingsFile& f, RunSettings& rs) {
                   "import patterns into the tree with tesseraimport");
 }
 
+// The settings whose empty value says that none is given: the default
+// text of `scenario init` writes "data_root =".
+bool empty_means_none(const Setting& s) {
+  const std::string key = upper(s.key);
+  return (s.section == "engines" && key == "DATA_ROOT") ||
+         (s.section == "inputs" && (key == "CO2_FILE" || key == "EXTRA_FORCING_FILE"));
+}
+
 }  // namespace
 
 RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir) {
@@ -307,6 +339,10 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
   const Setting* pol_es1990 = nullptr;
   for (const Setting& s : f.entries) {
     std::string key = upper(s.key);
+    if (s.value.empty() && !empty_means_none(s))
+      fail_line(f.name, s.line,
+                "[" + s.section + "] " + s.key +
+                    " has no value; expected one, or the line left out (or commented out with #) for the default");
     if (s.section == "scenarios") {
       if (key == "REFERENCE") ref = &s;
       else if (key == "POLICY") pol = &s;
@@ -369,6 +405,8 @@ RunSettings validate_settings(const SettingsFile& f, const std::string& data_dir
     fail_line(f.name, line_of("orvmod", "IQEXTRA"),
               "IQEXTRA " + rs.orvtar["IQEXTRA"] + " needs [inputs] extra_forcing_file, the extra forcing to add");
   check_data_tree(f, rs);
+  check_engine_settings(f, rs.engines);
+  check_scenario_inputs(f, rs, data_dir);
   return rs;
 }
 

@@ -9,6 +9,7 @@
 
 #include "frontend/bundled_scenarios.h"
 #include "frontend/settings_file.h"
+#include "orvtar/control/config.h"
 
 namespace fe {
 
@@ -53,11 +54,18 @@ struct RunSettings {
 };
 
 // Checks every entry of the settings file and fills in defaults for what
-// it leaves out. Any unknown key, malformed value or value out of range
-// throws rec::Error naming the file, the line and the accepted values.
+// it leaves out. Any unknown key, empty or malformed value or value out of
+// range throws rec::Error naming the file, the line and the accepted values.
+// It also runs what the programs would refuse later: the engines' readers on
+// their configuration as it will be written (engine_check.h) and the climate
+// model's start-up on each scenario's files (scenario_inputs.h).
 // Relative paths are taken from the settings file's folder; `data_dir` is
 // where the bundled inputs are.
 RunSettings validate_settings(const SettingsFile& file, const std::string& data_dir);
+
+// A setting the climate model refuses, as a settings error (rec::Error) at
+// the line of the item it names (no line when the item was left out).
+[[noreturn]] void refuse_setting(const SettingsFile& file, const orv::ConfigError& e);
 
 // A path written in the settings file: a relative one is taken from the
 // file's folder.

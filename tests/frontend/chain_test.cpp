@@ -155,6 +155,18 @@ TEST_F(Chain, BadSettingsStopBeforeAnythingRuns) {
   EXPECT_EQ(run("bad", "[engines]\nvariable = WIND\n", out), 2) << out;
   EXPECT_NE(out.find("bad.ini, line 2"), std::string::npos) << out;
   EXPECT_FALSE(fs::exists(dir_ / "bad"));
+  // A data root that is no folder is found before the climate model runs.
+  EXPECT_EQ(run("noroot", "[orvuser]\nIYEND = 2030\n[engines]\nyear = 2030\ndata_root = /nonexistent\n", out), 2)
+      << out;
+  EXPECT_NE(out.find("noroot.ini, line 5: [engines] data_root = \"/nonexistent\""), std::string::npos) << out;
+  EXPECT_EQ(out.find("[1/"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(dir_ / "noroot"));
+  // An empty folder name on the command line.
+  const fs::path log = dir_ / "empty-out.log";
+  const std::string cmd =
+      std::string(BIN_DIR) + "/scenario run " + (dir_ / "bad.ini").string() + " --out '' >" + log.string() + " 2>&1";
+  EXPECT_EQ(WEXITSTATUS(std::system(cmd.c_str())), 2);
+  EXPECT_EQ(slurp(log).rfind("scenario: run: the folder after --out is empty; expected a name\n", 0), 0u) << slurp(log);
 }
 
 }  // namespace
