@@ -90,6 +90,21 @@ TEST(Prechecks, TheEngineYearAndIREFYRMeetTheRunsRealLastYear) {
   EXPECT_EQ(error_of(policy + "[engines]\nyear = 2040\n[orvuser]\nIYEND = 2045\n"), "");
 }
 
+// Settings that once passed and made the climate model's results NaN are
+// refused through the model's own item table, at their line.
+TEST(Prechecks, SettingsThatWouldMakeTheModelNonFiniteAreRefused) {
+  for (const char* setting :
+       {"[orvgas]\nCCFB4 = -1\n", "[orvmod]\nTOFAC = -1\n", "[orvmod]\nHM = 1e-45\n", "[orvgas]\nCH4C90 = -1\n",
+        "[orvuser]\nDT2XUSER = 1e-45\n", "[orvmod]\nXKLO = -1.0\n"}) {
+    SCOPED_TRACE(setting);
+    const std::string text = setting;
+    const std::string key = text.substr(text.find('\n') + 1, text.find(" =") - text.find('\n') - 1);
+    const std::string e = error_of(text);
+    EXPECT_EQ(e.rfind("my.ini, line 2: " + text.substr(0, text.find('\n')) + " " + key + " = \"", 0), 0u) << e;
+    EXPECT_NE(e.find("\": expected a number from "), std::string::npos) << e;
+  }
+}
+
 TEST(Prechecks, DataFilesTheClimateModelRefusesAreRefusedFirst) {
   const ScratchDir dir("fe_prechecks_files");
   // A profile with a letter in a number: named with its record, as orvtar names it.
