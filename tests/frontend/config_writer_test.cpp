@@ -100,10 +100,10 @@ TEST_F(InTempDir, EachScenarioRunGetsItsOwnES1990) {
   std::filesystem::copy_file(std::string(PROJECT_DATA_DIR) + "/GAS-SSP245.EMK", "MINE.EMK");
   fe::RunSettings paths = fe::validate_settings(
       fe::parse_settings("[scenarios]\nreference = MINE.EMK\npolicy = MINE.EMK\npolicy_es1990 = 70.25\n"
-                         "[orvxtra]\nES1990 = 61.5\n",
+                         "[orvxtra]\nES1990 = 68.5\n",
                          "s.ini"),
       PROJECT_DATA_DIR);
-  EXPECT_FLOAT_EQ(es1990_written(paths, paths.reference, "ref2"), 61.5f);
+  EXPECT_FLOAT_EQ(es1990_written(paths, paths.reference, "ref2"), 68.5f);
   EXPECT_FLOAT_EQ(es1990_written(paths, paths.policy, "pol2"), 70.25f);
 }
 
