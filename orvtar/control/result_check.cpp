@@ -30,15 +30,21 @@ bool fits(double value, int width, int decimals) {
   return text.find('*') == std::string::npos;
 }
 
+// The year a field counts its changes from; 0 for absolute values.
+int baseline_year(Baseline baseline, const OrvState& run) {
+  switch (baseline) {
+    case Baseline::None: return 0;
+    case Baseline::ReferenceYear: return run.IREFYR;
+    case Baseline::Year1990: return 1990;
+  }
+  return 0;
+}
+
 // The value as printed: a change from the field's baseline year.
 double printed_value(const AnnualSeries& a, int year, Baseline baseline, const OrvState& run) {
+  const int base = baseline_year(baseline, run);
   const double v = a.at(year);
-  switch (baseline) {
-    case Baseline::None: return v;
-    case Baseline::ReferenceYear: return a.has(run.IREFYR) ? v - a.at(run.IREFYR) : v;
-    case Baseline::Year1990: return a.has(1990) ? v - a.at(1990) : v;
-  }
-  return v;
+  return base != 0 && a.has(base) ? v - a.at(base) : v;
 }
 
 std::string series_text(const OutputInfo& out) {
@@ -62,9 +68,14 @@ std::string first_too_wide(const SimulationResult& r, Output o, const OrvState& 
       bad_year = year;
       std::string where = std::string(f.file);
       if (!f.column.empty()) where += " column " + std::string(f.column);
-      return "would be printed as " + value_text(shown) + " in " + std::to_string(year) +
-             ", which does not fit its field F" + std::to_string(f.width) + "." + std::to_string(f.decimals) + " in " +
-             where;
+      std::string text = "would be printed as " + value_text(shown) + " in " + std::to_string(year) +
+                         ", which does not fit its field F" + std::to_string(f.width) + "." +
+                         std::to_string(f.decimals) + " in " + where;
+      const int base = baseline_year(f.baseline, run);
+      if (base != 0 && a.has(base))
+        text +=
+            " (a change from " + std::to_string(base) + ", when the series stood at " + value_text(a.at(base)) + ")";
+      return text;
     }
   }
   return {};
@@ -75,8 +86,8 @@ std::string drivers_text(const SimulationResult& r, Output o, const OrvState& ru
   std::string text = "it follows from " + std::string(d.inputs);
   if (d.related && r[*d.related].has(year)) {
     const OutputInfo& rel = info(*d.related);
-    text += " (" + std::string(rel.description) + " in " + std::to_string(year) + ": " +
-            value_text(r[*d.related].at(year)) + " " + std::string(rel.unit) + ")";
+    text += " (" + std::string(rel.key) + " in " + std::to_string(year) + ": " + value_text(r[*d.related].at(year)) +
+            " " + std::string(rel.unit) + ")";
   }
   if (!d.items.empty()) {
     text += " and the settings DT2X = " + value_text(r.climate_sensitivity);
@@ -89,37 +100,53 @@ std::string drivers_text(const SimulationResult& r, Output o, const OrvState& ru
 
 }  // namespace
 
-std::optional<std::string> first_non_finite(const SimulationResult& r) {
-  for (const OutputInfo& out : output_table()) {
-    const AnnualSeries& a = r[out.output];
-    for (std::size_t i = 0; i < a.values.size(); ++i)
-      if (!std::isfinite(a.values[i]))
-        return series_text(out) + " " + non_finite_text(a.values[i], a.first_year + static_cast<int>(i));
-  }
-  return std::nullopt;
-}
-
-void check_result(const SimulationResult& r, int NSIM, const OrvState& run) {
-  const std::string simulation = "simulation " + std::to_string(NSIM) + " (" +
-                                 std::string(parameter_set_name(r.parameter_set)) + " parameters, " +
-                                 std::string(so2_case_text(r.so2_case)) + "): ";
-  const std::string written = "; nothing but the report ORV.OUT up to this simulation was written";
+std::optional<BadValue> earliest_non_finite(const SimulationResult& r) {
+  std::optional<BadValue> first;
   for (const OutputInfo& out : output_table()) {
     const AnnualSeries& a = r[out.output];
     for (std::size_t i = 0; i < a.values.size(); ++i) {
       if (std::isfinite(a.values[i])) continue;
-      const int year = a.first_year + static_cast<int>(i);
-      throw rec::Error(simulation + series_text(out) + " " + non_finite_text(a.values[i], year) + "; " +
-                       drivers_text(r, out.output, run, year) + written);
+      const BadValue bad{out.output, a.first_year + static_cast<int>(i), a.values[i]};
+      const auto stage = [](Output o) { return series_drivers(o).stage; };
+      if (!first || bad.year < first->year || (bad.year == first->year && stage(bad.output) < stage(first->output)))
+        first = bad;
+      break;
     }
   }
+  return first;
+}
+
+std::optional<std::string> first_non_finite(const SimulationResult& r) {
+  const std::optional<BadValue> bad = earliest_non_finite(r);
+  if (!bad) return std::nullopt;
+  return series_text(info(bad->output)) + " " + non_finite_text(bad->value, bad->year);
+}
+
+void check_result(const SimulationResult& r, int NSIM, const OrvState& run) {
+  // The earliest problem of either kind; within a year, the series nearest
+  // the cause.
+  struct Problem {
+    Output output;
+    int year;
+    std::string text;
+  };
+  std::optional<Problem> first;
+  const auto keep = [&](Problem p) {
+    const auto stage = [](Output o) { return series_drivers(o).stage; };
+    if (!first || p.year < first->year || (p.year == first->year && stage(p.output) < stage(first->output)))
+      first = std::move(p);
+  };
+  if (const std::optional<BadValue> bad = earliest_non_finite(r)) keep({bad->output, bad->year, *first_non_finite(r)});
   for (const OutputInfo& out : output_table()) {
     int year = 0;
-    const std::string problem = first_too_wide(r, out.output, run, year);
-    if (!problem.empty())
-      throw rec::Error(simulation + series_text(out) + " " + problem + "; " + drivers_text(r, out.output, run, year) +
-                       written);
+    std::string problem = first_too_wide(r, out.output, run, year);
+    if (!problem.empty()) keep({out.output, year, series_text(out) + " " + problem});
   }
+  if (!first) return;
+  throw rec::Error("simulation " + std::to_string(NSIM) + " (" + std::string(parameter_set_name(r.parameter_set)) +
+                   " parameters, " + std::string(so2_case_text(r.so2_case)) + "): " + first->text + "; " +
+                   drivers_text(r, first->output, run, first->year) +
+                   "; nothing but the report ORV.OUT up to this simulation was written");
 }
 
 }  // namespace orv

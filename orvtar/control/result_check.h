@@ -16,9 +16,20 @@ namespace orv {
 // drive the series.
 void check_result(const SimulationResult& r, int NSIM, const OrvState& run);
 
-// The first value of `r` that is not finite, in the order of the series
-// and then of the years: "the CH4 concentration, mid-year (ch4, ppb) is not
-// a number in 2003"; none when every value is finite.
+// A value that is not finite: series, year and value.
+struct BadValue {
+  Output output;
+  int year;
+  float value;
+};
+
+// The earliest value of `r` that is not finite; of several in one year,
+// the one nearest the cause (emissions, then concentrations, forcing,
+// temperature, sea level). None when every value is finite.
+std::optional<BadValue> earliest_non_finite(const SimulationResult& r);
+
+// That value in words: "the CH4 concentration, mid-year (ch4, ppb) is not a
+// number in 2003".
 std::optional<std::string> first_non_finite(const SimulationResult& r);
 
 }  // namespace orv

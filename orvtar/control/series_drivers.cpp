@@ -20,7 +20,7 @@ constexpr std::string_view HALOCARBONS[] = {"IHALO"};
 constexpr std::string_view OZONE[] = {"QO3DU", "IGASKDEF", "GASK1", "GASK2", "GASK3", "GASK4", "GASK5"};
 constexpr std::string_view STRAT_OZONE[] = {"IO3FEED"};
 constexpr std::string_view AEROSOL[] = {"LEVSO4", "QDIRU", "QINDU", "QBIOU", "QFOCU", "IFOCSC", "ES1990", "ESNAT"};
-constexpr std::string_view TOTAL[] = {"IQGHG", "IQEXTRA", "QOFFSET", "QFACTOR"};
+constexpr std::string_view TOTAL[] = {"IQGHG"};
 
 // The series from `first` to `last` in the order of the enumeration share
 // their drivers.
@@ -30,37 +30,53 @@ struct Row {
 };
 
 constexpr Row ROWS[] = {
-    {Output::Temperature, Output::TemperatureShLand, {CLIMATE, "the total forcing", Output::ForcingTotal}},
-    {Output::SeaLevel, Output::SeaLevelOther, {SEA_LEVEL, "the global temperature", Output::Temperature}},
+    {Output::Temperature,
+     Output::TemperatureShLand,
+     {Stage::Temperature, CLIMATE, "the total forcing, the extra forcing qextra.in with IQEXTRA",
+      Output::ForcingTotal}},
+    {Output::SeaLevel,
+     Output::SeaLevelOther,
+     {Stage::SeaLevel, SEA_LEVEL, "the global temperature", Output::Temperature}},
     {Output::Co2,
      Output::Co2,
-     {CO2, "the fossil and land-use CO2 of GAS.EMK, or co2input.dat with ICO2CONC", Output::EmissionsFossilCo2}},
-    {Output::Ch4, Output::Ch4, {CH4, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
-    {Output::N2o, Output::N2o, {N2O, "the N2O emissions of GAS.EMK", Output::EmissionsN2o}},
-    {Output::Co2Low, Output::Co2High, {CO2, "the fossil and land-use CO2 of GAS.EMK", Output::EmissionsFossilCo2}},
-    {Output::Ch4Low, Output::Ch4Lifetime, {CH4, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
-    {Output::ForcingCo2, Output::ForcingCo2, {FORCING_CO2, "the CO2 concentration", Output::Co2}},
-    {Output::ForcingCh4, Output::ForcingCh4, {FORCING_CH4, "the CH4 concentration", Output::Ch4}},
-    {Output::ForcingN2o, Output::ForcingN2o, {FORCING_N2O, "the N2O concentration", Output::N2o}},
-    {Output::ForcingHalocarbons, Output::ForcingHalocarbons, {HALOCARBONS, "the halocarbon forcing QHALOS.IN", {}}},
+     {Stage::Concentrations, CO2, "the fossil and land-use CO2 of GAS.EMK, or co2input.dat with ICO2CONC",
+      Output::EmissionsFossilCo2}},
+    {Output::Ch4,
+     Output::Ch4,
+     {Stage::Concentrations, CH4, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
+    {Output::N2o, Output::N2o, {Stage::Concentrations, N2O, "the N2O emissions of GAS.EMK", Output::EmissionsN2o}},
+    {Output::Co2Low,
+     Output::Co2High,
+     {Stage::Concentrations, CO2, "the fossil and land-use CO2 of GAS.EMK", Output::EmissionsFossilCo2}},
+    {Output::Ch4Low,
+     Output::Ch4Lifetime,
+     {Stage::Concentrations, CH4, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
+    {Output::ForcingCo2, Output::ForcingCo2, {Stage::Forcing, FORCING_CO2, "the CO2 concentration", Output::Co2}},
+    {Output::ForcingCh4, Output::ForcingCh4, {Stage::Forcing, FORCING_CH4, "the CH4 concentration", Output::Ch4}},
+    {Output::ForcingN2o, Output::ForcingN2o, {Stage::Forcing, FORCING_N2O, "the N2O concentration", Output::N2o}},
+    {Output::ForcingHalocarbons,
+     Output::ForcingHalocarbons,
+     {Stage::Forcing, HALOCARBONS, "the halocarbon forcing QHALOS.IN", {}}},
     {Output::ForcingTroposphericOzone,
      Output::ForcingTroposphericOzone,
-     {OZONE, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
+     {Stage::Forcing, OZONE, "the CH4, NOx, CO and VOC emissions of GAS.EMK", Output::EmissionsCh4}},
     {Output::ForcingSulphateDirect,
      Output::ForcingBiomassAerosol,
-     {AEROSOL, "the SO2 emissions of GAS.EMK", Output::EmissionsSo2Global}},
-    {Output::ForcingTotal, Output::ForcingTotal, {TOTAL, "the extra forcing qextra.in with IQEXTRA", {}}},
+     {Stage::Forcing, AEROSOL, "the SO2 emissions of GAS.EMK", Output::EmissionsSo2Global}},
+    {Output::ForcingTotal, Output::ForcingTotal, {Stage::Forcing, TOTAL, "the forcing of every agent", {}}},
     {Output::ForcingFossilOrganicBlackCarbon,
      Output::ForcingFossilOrganicBlackCarbon,
-     {AEROSOL, "the SO2 and CO emissions of GAS.EMK", Output::EmissionsSo2Global}},
-    {Output::ForcingCh4Ozone, Output::ForcingCh4Ozone, {OZONE, "the CH4 concentration", Output::Ch4}},
+     {Stage::Forcing, AEROSOL, "the SO2 and CO emissions of GAS.EMK", Output::EmissionsSo2Global}},
+    {Output::ForcingCh4Ozone, Output::ForcingCh4Ozone, {Stage::Forcing, OZONE, "the CH4 concentration", Output::Ch4}},
     {Output::ForcingStratosphericOzone,
      Output::ForcingStratosphericOzone,
-     {STRAT_OZONE, "the halocarbon forcing QHALOS.IN", {}}},
+     {Stage::Forcing, STRAT_OZONE, "the halocarbon forcing QHALOS.IN", {}}},
     {Output::ForcingMontrealGases,
      Output::ForcingOtherHalocarbons,
-     {HALOCARBONS, "the halocarbon forcing QHALOS.IN", {}}},
-    {Output::EmissionsFossilCo2, Output::EmissionsSo2Global, {{}, "the emissions profile GAS.EMK", {}}},
+     {Stage::Forcing, HALOCARBONS, "the halocarbon forcing QHALOS.IN", {}}},
+    {Output::EmissionsFossilCo2,
+     Output::EmissionsSo2Global,
+     {Stage::Emissions, {}, "the emissions profile GAS.EMK", {}}},
 };
 
 }  // namespace

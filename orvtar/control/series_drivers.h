@@ -11,7 +11,12 @@
 
 namespace orv {
 
+// Where a series stands in the model's chain within a year: the first
+// series to go wrong in a year is the one nearest the cause.
+enum class Stage { Emissions, Concentrations, Forcing, Temperature, SeaLevel };
+
 struct SeriesDrivers {
+  Stage stage = Stage::Emissions;
   std::span<const std::string_view> items;  // configuration items, by name
   std::string_view inputs;                  // what it follows from, in words
   std::optional<Output> related;            // a series whose value in the bad year shows why

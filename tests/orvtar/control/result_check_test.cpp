@@ -68,13 +68,19 @@ TEST(ResultCheck, NonFiniteValuesNameTheSimulationSeriesYearAndDrivers) {
   const std::string m = failure(nan, *run);
   EXPECT_TRUE(has(m, "simulation 7 (HIGH parameters, SO2 constant after 1990)")) << m;
   EXPECT_TRUE(has(m, "CH4 concentration, mid-year (ch4, ppb) is not a number in 2003;")) << m;
-  EXPECT_TRUE(has(m, "GAS.EMK (CH4 emissions")) << m;
-  EXPECT_TRUE(has(m, "in 2003: 150 Tg/yr)")) << m;
+  EXPECT_TRUE(has(m, "GAS.EMK (emissions_ch4 in 2003: 150 Tg/yr)")) << m;
   EXPECT_TRUE(has(m, "DT2X = 4.5")) << m;
   EXPECT_TRUE(has(m, "TAUCH4M = 9.6")) << m;
 
   EXPECT_EQ(orv::first_non_finite(quiet_result()), std::nullopt);
   EXPECT_EQ(orv::first_non_finite(nan), "the CH4 concentration, mid-year (ch4, ppb) is not a number in 2003");
+
+  // The earliest year first; within a year the series nearest the cause.
+  orv::SimulationResult chain = quiet_result();
+  set(chain, Output::N2o, 2002, std::numeric_limits<float>::quiet_NaN());
+  set(chain, Output::Temperature, 2001, std::numeric_limits<float>::quiet_NaN());
+  set(chain, Output::ForcingN2o, 2001, std::numeric_limits<float>::quiet_NaN());
+  EXPECT_EQ(orv::first_non_finite(chain), "the forcing of N2O (forcing_n2o, W/m**2) is not a number in 2001");
 
   orv::SimulationResult inf = quiet_result();
   set(inf, Output::ForcingTotal, 2050, std::numeric_limits<float>::infinity());
@@ -108,7 +114,9 @@ TEST(ResultCheck, TheReportTableCountsInItsLayoutAndFromTheReferenceYear) {
   EXPECT_EQ(failure(r, *run_with_table(1)), "") << "printed changes from 1990 are 0 and 50";
   set(r, Output::Temperature, 2100, 350.0f);
   EXPECT_EQ(failure(r, *run_with_table(6)), "") << "150 fits F9.3 of temps.dis";
-  EXPECT_TRUE(has(failure(r, *run_with_table(1)), "150 in 2100, which does not fit its field F7.4 in ORV.OUT"))
+  EXPECT_TRUE(has(failure(r, *run_with_table(1)),
+                  "150 in 2100, which does not fit its field F7.4 in ORV.OUT (a change from 1990, when "
+                  "the series stood at 200)"))
       << failure(r, *run_with_table(1));
 }
 
