@@ -74,7 +74,7 @@ void run() {
 
   write_concs_dis(run, shown);
   write_forcings_dis(run, shown);
-  if (run.IRUNMODE == 1) write_drive_files(run, *stores);
+  if (writes_drive_files(run.IRUNMODE)) write_drive_files(run, *stores);
   write_temps_dis(run, *stores);
   write_sealev_dis(run, *stores);
   write_emiss_dis(run, last);
