@@ -1,6 +1,7 @@
 #include "orvtar/control/result_check.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "orvtar/control/config_items.h"
@@ -24,7 +25,17 @@ std::string_view so2_case_text(So2Case c) {
   return "";
 }
 
+// Whether `value` prints within Fw.d. A value well inside the field's
+// integer digits fits without being formatted (the common case, and
+// formatting every value would cost as much as writing the files); one
+// near the edge is formatted, so that rounding decides as it will when
+// the file is written.
 bool fits(double value, int width, int decimals) {
+  constexpr double POWERS_OF_TEN[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+  const int digits = width - decimals - (value < 0 ? 2 : 1);
+  if (digits >= 0 && digits < static_cast<int>(std::size(POWERS_OF_TEN)) &&
+      std::fabs(value) < 0.999 * POWERS_OF_TEN[digits])
+    return true;
   std::string text;
   rec::put_real(text, value, width, decimals);
   return text.find('*') == std::string::npos;
