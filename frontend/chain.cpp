@@ -12,6 +12,7 @@
 #include "frontend/data_tree.h"
 #include "frontend/process.h"
 #include "frontend/results_step.h"
+#include "frontend/run_folder.h"
 #include "frontend/scenario_notes.h"
 #include "frontend/summary.h"
 #include "records/record_io.h"
@@ -43,7 +44,8 @@ std::string read_text(const std::string& path) {
 
 class Steps {
  public:
-  Steps(const ChainOptions& opt, std::ostream& out) : opt_(opt), out_(out) {}
+  Steps(const ChainOptions& opt, const std::string& run_dir, std::ostream& out)
+      : opt_(opt), run_dir_(run_dir), out_(out) {}
 
   // Runs one program of the chain, with a progress line; a failure stops
   // the chain with the program's own message.
@@ -58,8 +60,11 @@ class Steps {
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     if (status != 0) {
       out_ << " FAILED\n";
-      throw ProgramFailed(program + " failed (exit status " + std::to_string(status) + ") in " + dir +
-                       ":\n" + read_text(log) + "run folder: " + opt_.out_dir);
+      std::string text = read_text(log);
+      if (!text.empty() && text.back() != '\n') text += '\n';
+      const std::string where = fs::path(dir).lexically_relative(run_dir_).string();
+      throw ProgramFailed(program + " failed (exit status " + std::to_string(status) + ") in " +
+                          (where.empty() || where.starts_with("..") ? dir : where) + ":\n" + text);
     }
     char tail[32];
     std::snprintf(tail, sizeof tail, " done %6.2f s\n", secs);
@@ -73,6 +78,7 @@ class Steps {
 
  private:
   const ChainOptions& opt_;
+  const std::string run_dir_;
   std::ostream& out_;
   int step_ = 0;
 };
@@ -139,8 +145,8 @@ void prepare_engines(const RunSettings& rs, int ISCEN, const ChainOptions& opt, 
   copy(pol_dir + "/usrdrive.out", dir + "/TSU.UP");
 }
 
-void write_run_readme(const RunSettings& rs, const ChainOptions& opt, const DataTree& tree) {
-  std::ofstream r(opt.out_dir + "/README.txt");
+void write_run_readme(const RunSettings& rs, const std::string& run_dir, const DataTree& tree) {
+  std::ofstream r(run_dir + "/README.txt");
   r << "Scenario run\n\n"
     << "orvtar-reference/   climate model, reference scenario " << rs.reference.label
     << ": ORV.OUT (report), temps.dis, sealev.dis, concs.dis, forcings.dis, emiss.dis, *drive.raw/.out\n"
@@ -163,30 +169,33 @@ ScenarioResult policy_folders(const RunSettings& rs, const std::string& run_dir)
 }
 
 // The summary, from the results read through results/, and results/
-// itself (its warnings go to `out`).
+// itself (its warnings go to `out`). The run is read from `run_dir` and
+// named by `shown_dir`, the folder it will be once in place.
 struct Summary {
   std::string text;
-  std::string page;  // report.html
+  std::string page;  // report.html, under shown_dir
 };
-Summary summarise(const RunSettings& rs, const ChainOptions& opt, const DataTree& tree, const std::string& command,
-                  std::ostream& out) {
-  const RunResults results =
-      read_run_results(reference_folders(rs, opt.out_dir), policy_folders(rs, opt.out_dir));
+Summary summarise(const RunSettings& rs, const ChainOptions& opt, const std::string& run_dir,
+                  const std::string& shown_dir, const DataTree& tree, const std::string& command, std::ostream& out) {
+  RunResults results = read_run_results(reference_folders(rs, run_dir), policy_folders(rs, run_dir));
+  for (res::GlobalResults& g : results.global) g.folder = shown_dir + g.folder.substr(run_dir.size());
+  for (res::RegionalResults& r : results.regional) r.folder = shown_dir + r.folder.substr(run_dir.size());
   std::ostringstream summary;
   print_summary(rs, results, tree, summary);
-  return {summary.str(), write_results(rs, results, tree, {opt.out_dir, opt.data_dir, command, summary.str(), {}}, out)};
+  const std::string page =
+      write_results(rs, results, tree, {run_dir, shown_dir, opt.data_dir, command, summary.str(), {}}, out);
+  return {summary.str(), shown_dir + page.substr(run_dir.size())};
 }
 
-}  // namespace
+// Every step of the run in folder.build(); the summary to print.
+Summary build_run(const RunSettings& rs, const ChainOptions& opt, const RunFolder& folder, std::ostream& out) {
+  const std::string& run_dir = folder.build();
+  if (!opt.settings_path.empty()) copy(opt.settings_path, run_dir + "/settings.ini");
+  else std::ofstream(run_dir + "/settings.ini") << default_settings_text();
 
-void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out) {
-  make_dir(opt.out_dir);
-  if (!opt.settings_path.empty()) copy(opt.settings_path, opt.out_dir + "/settings.ini");
-  else std::ofstream(opt.out_dir + "/settings.ini") << default_settings_text();
-
-  Steps steps(opt, out);
-  ScenarioResult ref = reference_folders(rs, opt.out_dir);
-  ScenarioResult pol = policy_folders(rs, opt.out_dir);
+  Steps steps(opt, run_dir, out);
+  ScenarioResult ref = reference_folders(rs, run_dir);
+  ScenarioResult pol = policy_folders(rs, run_dir);
   prepare_orvtar(rs, rs.reference, opt, ref.orvtar_dir);
   steps.run("orvtar, reference scenario " + rs.reference.label, "orvtar", {}, ref.orvtar_dir);
   prepare_orvtar(rs, rs.policy, opt, pol.orvtar_dir);
@@ -202,13 +211,29 @@ void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out
     steps.run("varistat, " + s->label + " warming", "varistat", {}, s->engine_dir, env);
   }
   const DataTree tree = read_data_tree(root, synthetic);
-  write_run_readme(rs, opt, tree);
-  const std::string command =
-      "scenario run " + (opt.settings_path.empty() ? std::string("(built-in defaults)") : opt.settings_path) +
-      " --out " + opt.out_dir;
-  const Summary summary = summarise(rs, opt, tree, command, out);
+  write_run_readme(rs, run_dir, tree);
+  const std::string command = "scenario run " +
+                              (opt.settings_path.empty() ? std::string("(built-in defaults)") : opt.settings_path) +
+                              " --out " + folder.target();
+  Summary summary = summarise(rs, opt, run_dir, folder.target(), tree, command, out);
   steps.note("results/: CSV, netCDF, figures, report page");
-  out << summary.text << "\nOutputs: " << opt.out_dir << " (README.txt there says what each folder holds)\n"
+  return summary;
+}
+
+}  // namespace
+
+void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out) {
+  RunFolder folder(opt.out_dir);
+  Summary summary;
+  try {
+    summary = build_run(rs, opt, folder, out);
+    folder.commit();
+  } catch (const ProgramFailed& e) {
+    throw ProgramFailed(e.what() + folder.keep_failed());
+  } catch (const std::exception& e) {
+    throw rec::Error(e.what() + ("\n" + folder.keep_failed()));
+  }
+  out << summary.text << "\nOutputs: " << folder.target() << " (README.txt there says what each folder holds)\n"
       << "Report: " << summary.page << "\n";
 }
 
@@ -217,7 +242,7 @@ void report_run(const RunSettings& rs, const ChainOptions& opt, std::ostream& ou
   const bool synthetic = root.empty();
   if (synthetic) root = synthetic_root();
   const DataTree tree = read_data_tree(root, synthetic);
-  const Summary summary = summarise(rs, opt, tree, "scenario report " + opt.out_dir, out);
+  const Summary summary = summarise(rs, opt, opt.out_dir, opt.out_dir, tree, "scenario report " + opt.out_dir, out);
   out << summary.text << "\nReport: " << summary.page << "\n";
 }
 

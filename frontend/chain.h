@@ -13,7 +13,7 @@ namespace fe {
 
 struct ChainOptions {
   std::string settings_path;  // copied into the run folder; empty when defaults are used
-  std::string out_dir;        // the run folder, created when missing
+  std::string out_dir;        // the run folder: made, or replaced, only when every step succeeded
   std::string data_dir;       // bundled inputs
   std::string bin_dir;        // orvtar, crossmod, varistat, tesseragen
 };
@@ -24,9 +24,11 @@ class ProgramFailed : public rec::Error {
   using rec::Error::Error;
 };
 
-// Runs the chain, printing a progress line per step and the summary to
-// `out`. A failing program throws rec::Error with its message, its log and
-// the run folder.
+// Runs the chain in a new run folder built beside opt.out_dir
+// (run_folder.h), printing a progress line per step and the summary to
+// `out`. A failing program throws ProgramFailed with its message and log,
+// any other failure rec::Error; both end with where the earlier run folder
+// and the failed attempt are.
 void run_chain(const RunSettings& rs, const ChainOptions& opt, std::ostream& out);
 
 // `scenario report`: the summary and results/ of the finished run in

@@ -31,6 +31,14 @@ const std::string& named(const std::string& command, const std::string& what, co
   return value;
 }
 
+// A folder named on the command line as an absolute path, without a
+// trailing separator ("run/" is the folder run).
+std::string folder_path(const std::string& name) {
+  fs::path p = fs::absolute(name).lexically_normal();
+  if (!p.has_filename() && p != p.root_path()) p = p.parent_path();
+  return p.string();
+}
+
 int init(const std::vector<std::string>& args) {
   std::string dir = ".";
   bool force = false;
@@ -52,7 +60,7 @@ int report(const std::vector<std::string>& args) {
   if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
     throw rec::Error("report: expected one run folder\n" + std::string(manual::USAGE));
   fe::ChainOptions opt;
-  opt.out_dir = fs::absolute(args[0]).lexically_normal().string();
+  opt.out_dir = folder_path(args[0]);
   opt.settings_path = opt.out_dir + "/settings.ini";
   if (!fs::is_regular_file(opt.settings_path))
     throw rec::Error(opt.settings_path + ": no such file; expected the folder of a finished scenario run");
@@ -79,7 +87,7 @@ int run(const std::vector<std::string>& args) {
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
   opt.data_dir = fe::data_dir();
   opt.bin_dir = fe::program_dir();
-  opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
+  opt.out_dir = folder_path(opt.out_dir);
   fe::SettingsFile file = opt.settings_path.empty()
                               ? fe::parse_settings(fe::default_settings_text(), "(built-in defaults)")
                               : fe::read_settings(opt.settings_path);
@@ -113,7 +121,7 @@ int ensemble(const std::vector<std::string>& args) {
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
   opt.data_dir = fe::data_dir();
-  opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
+  opt.out_dir = folder_path(opt.out_dir);
   fe::SettingsFile file = opt.settings_path.empty()
                               ? fe::parse_settings(fe::default_settings_text(), "(built-in defaults)")
                               : fe::read_settings(opt.settings_path);
@@ -140,7 +148,7 @@ int sweep(const std::vector<std::string>& args, int& argc, char**& argv) {
   }
   if (opt.settings_path.empty() && fs::exists("settings.ini")) opt.settings_path = "settings.ini";
   opt.data_dir = fe::data_dir();
-  opt.out_dir = fs::absolute(opt.out_dir).lexically_normal().string();
+  opt.out_dir = folder_path(opt.out_dir);
   const auto transport = swp::open_transport(argc, argv);
   return fe::run_sweep(*transport, opt, std::cout, std::cerr);
 }

@@ -126,7 +126,7 @@ std::string write_results(const RunSettings& rs, const RunResults& results, cons
   if (ec) rec::fail(dir, 0, "cannot create the folder: " + ec.message());
 
   res::RunInfo info;
-  info.run_folder = opt.run_dir;
+  info.run_folder = opt.shown_dir;
   info.created = utc_now();
   info.command = opt.command;
   info.settings = settings_rows(rs);
@@ -153,10 +153,10 @@ std::string write_results(const RunSettings& rs, const RunResults& results, cons
       dir + "/figures", results.global, results.regional, info, opt.data_dir + "/coastlines/land-110m.txt");
   if (const std::string gnuplot = find_gnuplot(); gnuplot.empty()) {
     out << "warning: gnuplot not found (Debian package gnuplot-nox): figures not drawn; their scripts are in "
-        << dir << "/figures\n";
+        << opt.shown_dir << "/results/figures\n";
   } else if (auto failed = draw(gnuplot, dir + "/figures", figures); !failed.empty()) {
     out << "warning: gnuplot did not draw " << failed.size() << " of " << figures.size() << " figures (first "
-        << failed.front() << "); see " << dir << "/figures/gnuplot-*.log\n";
+        << failed.front() << "); see " << opt.shown_dir << "/results/figures/gnuplot-*.log\n";
   }
   for (const auto& g : results.global)
     if (g.overflowed() > 0)
@@ -167,10 +167,12 @@ std::string write_results(const RunSettings& rs, const RunResults& results, cons
       out << "warning: " << r.overflowed << " values of " << r.scenario
           << "'s engine tables did not fit their fields (asterisks): kept as missing\n";
 
-  // An ensemble run into the same folder shows on the page too.
+  // An ensemble run into the same folder shows on the page too (a new run
+  // takes over the ensemble of the run folder it replaces).
   std::vector<res::PageSection> sections = opt.extra_sections;
-  for (res::PageSection& s : ensemble_page_sections(opt.run_dir)) sections.push_back(std::move(s));
-  res::run_page(results.global, results.regional, figures, netcdf_files, info, dir, sections).write(dir);
+  for (res::PageSection& s : ensemble_page_sections(opt.shown_dir)) sections.push_back(std::move(s));
+  res::run_page(results.global, results.regional, figures, netcdf_files, info, opt.shown_dir + "/results", sections)
+      .write(dir);
   return dir + "/report.html";
 }
 

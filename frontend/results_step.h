@@ -17,6 +17,7 @@ namespace fe {
 
 struct ResultsOptions {
   std::string run_dir;   // the run folder; results/ is made in it
+  std::string shown_dir;  // its name once in place (a run is built beside it), as the results name it
   std::string data_dir;  // bundled data (coastlines/)
   std::string command;   // how the results were asked for, for their provenance
   std::string summary;   // the summary as printed
@@ -27,7 +28,7 @@ struct ResultsOptions {
   std::vector<res::PageSection> extra_sections;
 };
 
-// Writes run_dir/results/ and returns the path of its report.html. A
+// Writes run_dir/results/ and returns the path of its report.html there. A
 // missing gnuplot, or one that fails, is one line of warning on `out` and
 // the page says which figures are missing; the rest is written all the
 // same. Other failures throw rec::Error.

@@ -9,10 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "frontend/summary.h"
+#include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -145,9 +148,71 @@ TEST_F(Chain, AFailingProgramStopsTheChainWithItsMessage) {
                 out),
             1)
       << out;
-  EXPECT_NE(out.find("crossmod failed"), std::string::npos) << out;
-  EXPECT_NE(out.find("run folder: " + (dir_ / "failing").string()), std::string::npos) << out;
+  EXPECT_NE(out.find("crossmod failed (exit status 2) in engines-reference:\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("no run folder " + (dir_ / "failing").string() + " was made; this attempt is kept in " +
+                     (dir_ / "failing.failed").string() + "\n"),
+            std::string::npos)
+      << out;
   EXPECT_EQ(out.find("[5/7]"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(dir_ / "failing"));
+  EXPECT_FALSE(fs::exists(dir_ / "failing.partial"));
+  EXPECT_TRUE(fs::exists(dir_ / "failing.failed/engines-reference/crossmod.log"));
+}
+
+// Every file under `dir` by its path relative to it, with its bytes.
+std::map<std::string, std::string> snapshot(const fs::path& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(dir))
+    if (e.is_regular_file()) files[fs::relative(e.path(), dir).string()] = slurp(e.path());
+  return files;
+}
+
+// A run folder is replaced only by a run that succeeded: a failed run
+// leaves the earlier one byte for byte as it was and keeps the attempt as
+// FOLDER.failed; a run folder can be run again from its own settings.
+TEST_F(Chain, ARunFolderIsReplacedWholeOrNotAtAll) {
+  const std::string settings = "[orvuser]\nIYEND = 2030\n[orvxtra]\nDT = 1.0\n[engines]\nyear = 2030\n";
+  std::string out;
+  ASSERT_EQ(run("whole", settings, out), 0) << out;
+  const fs::path folder = dir_ / "whole";
+  // Again from the run folder's own settings, into the same folder.
+  const fs::path log = dir_ / "again.log";
+  const std::string again = "TESSERA_DATA_ROOT=" + tree_.string() + " " + BIN_DIR + "/scenario run " +
+                            (folder / "settings.ini").string() + " --out " + folder.string() + " >" + log.string() +
+                            " 2>&1";
+  ASSERT_EQ(WEXITSTATUS(std::system(again.c_str())), 0) << slurp(log);
+  EXPECT_EQ(slurp(folder / "settings.ini"), settings);
+  EXPECT_NE(slurp(folder / "results/report.html").find("Run folder " + folder.string() + ","), std::string::npos);
+  const std::map<std::string, std::string> before = snapshot(folder);
+  ASSERT_GT(before.size(), 50u);
+
+  // A failure inside a program (the small tree has no JJA fields): status 1.
+  ASSERT_EQ(run("whole", settings + "season = JJA\n", out), 1) << out;
+  EXPECT_NE(out.find("the earlier run folder " + folder.string() + " is unchanged; this attempt is kept in " +
+                     folder.string() + ".failed"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(snapshot(folder), before);
+  EXPECT_NE(slurp(dir_ / "whole.failed/settings.ini").find("season = JJA"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "whole.partial"));
+
+  // A failure found before anything runs (a profile with a letter in a
+  // number) touches neither folder.
+  std::vector<std::string> lines = testsupport::read_lines(std::string(PROJECT_DATA_DIR) + "/GAS-RCP26.EMK");
+  lines[7].replace(12, 4, "x.xx");
+  testsupport::write_lines(dir_ / "typo.EMK", lines);
+  const auto failed_before = snapshot(dir_ / "whole.failed");
+  ASSERT_EQ(run("whole", settings + "[scenarios]\npolicy = typo.EMK\n", out), 2) << out;
+  EXPECT_NE(out.find("typo.EMK, record 8: "), std::string::npos) << out;
+  EXPECT_EQ(snapshot(folder), before);
+  EXPECT_EQ(snapshot(dir_ / "whole.failed"), failed_before);
+
+  // A folder that holds anything a run does not write is never replaced.
+  testsupport::write_text(folder / "notes.txt", "mine\n");
+  ASSERT_EQ(run("whole", settings, out), 2) << out;
+  EXPECT_NE(out.find(folder.string() + ": holds notes.txt, which scenario run does not write"), std::string::npos)
+      << out;
+  EXPECT_EQ(slurp(folder / "notes.txt"), "mine\n");
 }
 
 TEST_F(Chain, BadSettingsStopBeforeAnythingRuns) {
