@@ -161,7 +161,8 @@ std::string write_results(const RunSettings& rs, const RunResults& results, cons
   for (const auto& g : results.global)
     if (g.overflowed() > 0)
       out << "warning: " << g.overflowed() << " values of " << g.scenario
-          << "'s display files did not fit their fields (asterisks): left empty in global.csv\n";
+          << "'s display files were no numbers (NaN, Inf) or did not fit their fields (asterisks): left empty in "
+             "global.csv\n";
   for (const auto& r : results.regional)
     if (r.overflowed > 0)
       out << "warning: " << r.overflowed << " values of " << r.scenario

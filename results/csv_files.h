@@ -2,8 +2,8 @@
 // model's series in long form, and regional.csv, the area averages and
 // their statistics of both engines. RFC 4180: a header row, CR LF line
 // ends, fields quoted when they hold a comma, a quote or a line end.
-// A value the source file could not show (asterisks) or marked missing is
-// an empty field.
+// A value the source file could not show (asterisks, NaN, Inf) or marked
+// missing is an empty field.
 #pragma once
 
 #include <string>

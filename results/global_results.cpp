@@ -1,5 +1,6 @@
 #include "results/global_results.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string_view>
@@ -52,10 +53,44 @@ void append(std::vector<Series>& series, int year, std::span<const double> value
 
 std::string record_text(std::string_view format) { return rec::format_records(format, {}).back(); }
 
+// A value the writer could not print as a number: NaN or an infinity, as
+// the record layer writes them right-justified in the field.
+bool unprintable(std::string_view field) {
+  const auto from = field.find_first_not_of(' ');
+  if (from == std::string_view::npos) return false;
+  const std::string_view text = field.substr(from);
+  return text == "NaN" || text == "Inf" || text == "-Inf" || text == "+Inf";
+}
+
+// The row with every real field that holds NaN or an infinity turned into
+// asterisks, the mark of a value the field could not show, so that each
+// column reads on its own: such a value is missing in its column only and
+// the row's other numbers stay. Rows are flat formats: nX, quoted text,
+// Iw and rFw.d.
+std::string by_column(std::string_view record, std::string_view format) {
+  std::string row(record);
+  std::size_t col = 0;
+  for (const rec::FormatOp& op : rec::format_spec(format).ops) {
+    const auto width = static_cast<std::size_t>(op.width);
+    switch (op.code) {
+      case rec::FormatOp::Code::Text: col += op.text.size(); break;
+      case rec::FormatOp::Code::Skip: col += width; break;
+      case rec::FormatOp::Code::Int: col += width * static_cast<std::size_t>(op.repeat); break;
+      case rec::FormatOp::Code::Real:
+        for (int k = 0; k < op.repeat; ++k, col += width)
+          if (col < row.size() && unprintable(std::string_view(row).substr(col, width)))
+            row.replace(col, std::min(width, row.size() - col), std::min(width, row.size() - col), '*');
+        break;
+      default: return row;
+    }
+  }
+  return row;
+}
+
 // The rows of a display file: the header, rows until the header comes
-// again. `parse_row` reads one row's text into the year and the values.
-template <class ParseRow>
-void read_rows(const std::string& path, std::string_view header, ParseRow&& parse_row) {
+// again. `each_row` reads one row's text into the year and the values.
+template <class EachRow>
+void read_rows(const std::string& path, std::string_view header, EachRow&& each_row) {
   rec::Unit in(path, rec::Status::Old);
   const std::string head = record_text(header);
   std::string record;
@@ -65,18 +100,25 @@ void read_rows(const std::string& path, std::string_view header, ParseRow&& pars
     record.clear();
     in.read("(A)", {record});
     if (record == head) return;
-    const std::string_view text[] = {record};
-    parse_row(std::span<const std::string_view>(text), in.records());
+    each_row(std::string_view(record), in.records());
   }
+}
+
+// Parses one row of `format` column by column (by_column) into `items`.
+void parse_row(std::string_view record, std::string_view format, std::vector<rec::In> items, const std::string& path,
+               long number) {
+  const std::string row = by_column(record, format);
+  const std::string_view text[] = {row};
+  rec::parse_records(text, format, items, path, number, true);
 }
 
 std::vector<Series> read_simple(const std::string& path, std::string_view name, std::string_view header,
                                 std::string_view row, std::span<const DisplayColumn> columns) {
   std::vector<Series> series = series_of(name, columns, row);
   std::vector<double> v(columns.size());
-  read_rows(path, header, [&](std::span<const std::string_view> text, long record) {
+  read_rows(path, header, [&](std::string_view text, long record) {
     int year = 0;
-    rec::parse_records(text, row, std::vector<rec::In>{year, v}, path, record, true);
+    parse_row(text, row, {year, v}, path, record);
     append(series, year, v);
   });
   return series;
@@ -85,11 +127,11 @@ std::vector<Series> read_simple(const std::string& path, std::string_view name, 
 std::vector<Series> read_concs(const std::string& path) {
   namespace L = orv::concs_dis;
   std::vector<Series> series = series_of(L::NAME, L::COLUMNS, L::ROW_FROM_1990);
-  read_rows(path, L::HEADER, [&](std::span<const std::string_view> text, long record) {
+  read_rows(path, L::HEADER, [&](std::string_view text, long record) {
     int year = 0;
-    rec::parse_records(text, "(1X,I4)", std::vector<rec::In>{year}, path, record);
+    parse_row(text, "(1X,I4)", {year}, path, record);
     std::vector<double> v(year < L::FIRST_YEAR_WITH_LIFETIME ? std::size(L::COLUMNS) - 1 : std::size(L::COLUMNS));
-    rec::parse_records(text, L::row_format(year), std::vector<rec::In>{year, v}, path, record, true);
+    parse_row(text, L::row_format(year), {year, v}, path, record);
     append(series, year, v);
   });
   return series;
@@ -101,9 +143,9 @@ std::vector<Series> read_forcings(const std::string& path) {
   std::vector<double> v(std::size(L::COLUMNS));
   const std::span<double> first = std::span<double>(v).first(L::COLUMNS_BEFORE_SECOND_YEAR);
   const std::span<double> rest = std::span<double>(v).subspan(L::COLUMNS_BEFORE_SECOND_YEAR);
-  read_rows(path, L::HEADER, [&](std::span<const std::string_view> text, long record) {
+  read_rows(path, L::HEADER, [&](std::string_view text, long record) {
     int year = 0, again = 0;
-    rec::parse_records(text, L::ROW, std::vector<rec::In>{year, first, again, rest}, path, record, true);
+    parse_row(text, L::ROW, {year, first, again, rest}, path, record);
     append(series, year, v);
   });
   return series;
@@ -144,11 +186,15 @@ std::vector<Series> read_drive_file(const std::string& dir, orv::ParameterSet se
   const std::span<const DisplayColumn> columns = scaled ? std::span<const DisplayColumn>(L::SCALED_COLUMNS)
                                                         : std::span<const DisplayColumn>(L::RAW_COLUMNS);
   std::vector<Series> series = series_of(name, columns, L::ROW, set);
-  rec::Unit in(dir + "/" + name, rec::Status::Old);
-  in.accept_overflow(true);
+  const std::string path = dir + "/" + name;
+  rec::Unit in(path, rec::Status::Old);
   for (int k = 0; k < L::HEAD_RECORDS; ++k) in.skip();
   std::vector<double> v(columns.size());
-  for (int year = 0; in.read_unless_eof(L::ROW, {year, v});) append(series, year, v);
+  for (std::string record; in.read_unless_eof("(A)", {record}); record.clear()) {
+    int year = 0;
+    parse_row(record, L::ROW, {year, v}, path, in.records());
+    append(series, year, v);
+  }
   return series;
 }
 
@@ -213,9 +259,8 @@ ReportTables read_report_tables(const std::string& orv_out) {
         record.clear();
         in.read("(A)", {record});
         if (record == header[k]) break;
-        const std::string_view text[] = {record};
         int year = 0, again = 0;
-        rec::parse_records(text, layout.row, std::vector<rec::In>{year, v, again}, orv_out, in.records(), true);
+        parse_row(record, layout.row, {year, v, again}, orv_out, in.records());
         for (std::size_t n = 0; n < terms.size(); ++n) {
           terms[n].years.push_back(year);
           terms[n].values.push_back(v[at[n]]);

@@ -24,10 +24,10 @@ struct Series {
   std::string source;    // "temps.dis TEMLO"
   int decimals = 0;      // decimals printed in the file, so a value prints as it was read
   std::vector<int> years;
-  std::vector<double> values;  // NaN where the field held asterisks (a value too wide for it)
+  std::vector<double> values;  // NaN where the field held asterisks (a value too wide for it), NaN or Inf
 
   // The value of `year`; nothing when the file has no such year or the
-  // field held asterisks.
+  // field held no number (asterisks, NaN or Inf).
   std::optional<double> at(int year) const;
 };
 
@@ -60,12 +60,14 @@ struct GlobalResults {
 
   // The series of `variable` and `set`; nullptr when there is none.
   const Series* find(std::string_view variable, std::optional<orv::ParameterSet> set) const;
-  // Values that held asterisks, over all series.
+  // Values that held no number (asterisks, NaN or Inf), over all series.
   int overflowed() const;
 };
 
 // Reads every file of the folder `dir`; a missing or malformed file throws
-// rec::Error naming it, the record and the field.
+// rec::Error naming it, the record and the field. Each column of a row is
+// read on its own: a field that holds no number the writer could print
+// (asterisks, NaN, Inf) is missing in its column alone.
 GlobalResults read_global_results(const std::string& dir, const std::string& scenario);
 
 }  // namespace res

@@ -140,4 +140,27 @@ TEST_F(Periods, TheSummaryShowsThePeriodsTheES1990AndTheMixedHistoryNote) {
   EXPECT_EQ(out2.str().find("emission histories"), std::string::npos) << out2.str();
 }
 
+// One parameter set's column holding NaN (a simulation that went wrong)
+// leaves the other sets' numbers in the summary: each column is read on its
+// own.
+TEST_F(Periods, ANaNInOneSetsColumnLeavesTheOtherSetsNumbers) {
+  std::filesystem::create_directories(dir_.path() / "ref");
+  const std::filesystem::path file = dir_.path() / "ref" / "temps.dis";
+  write_temps(file, 2100);
+  std::vector<std::string> lines = testsupport::read_lines(file);
+  for (std::string& line : lines)
+    if (line.starts_with(" 2100") || line.starts_with(" 2090")) line.replace(5, 9, "      NaN");
+  testsupport::write_lines(file, lines);
+  fe::RunSettings rs = fe::validate_settings(fe::parse_settings("", "s.ini"), PROJECT_DATA_DIR);
+  fe::RunResults results;
+  results.global.push_back({rs.reference.label, (dir_.path() / "ref").string(), 1990, read_temps(dir_.path() / "ref")});
+  std::ostringstream out;
+  fe::print_summary(rs, results, fe::DataTree{}, out);
+  // 0.012 x 110 = 1.32, 0.016 x 110 = 1.76, 0.022 x 110 = 2.42; USER has no 2100.
+  EXPECT_NE(out.str().find("  RCP4.5        warming (degC)                     1.32    1.76    2.42     n/a\n"
+                           "                2081-2100 vs 1850-1900 (degC)      2.59    3.45    4.74     n/a\n"),
+            std::string::npos)
+      << out.str();
+}
+
 }  // namespace
