@@ -36,6 +36,12 @@ void make_dir(const std::string& dir) {
   if (ec) rec::fail(dir, 0, "cannot create the folder: " + ec.message());
 }
 
+void write_text(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  if (!out.flush()) rec::fail(path, 0, "cannot write the file");
+}
+
 std::string read_text(const std::string& path) {
   std::ifstream in(path);
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -190,8 +196,7 @@ Summary summarise(const RunSettings& rs, const ChainOptions& opt, const std::str
 // Every step of the run in folder.build(); the summary to print.
 Summary build_run(const RunSettings& rs, const ChainOptions& opt, const RunFolder& folder, std::ostream& out) {
   const std::string& run_dir = folder.build();
-  if (!opt.settings_path.empty()) copy(opt.settings_path, run_dir + "/settings.ini");
-  else std::ofstream(run_dir + "/settings.ini") << default_settings_text();
+  write_text(run_dir + "/settings.ini", opt.settings);
 
   Steps steps(opt, run_dir, out);
   ScenarioResult ref = reference_folders(rs, run_dir);

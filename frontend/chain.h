@@ -12,7 +12,8 @@
 namespace fe {
 
 struct ChainOptions {
-  std::string settings_path;  // copied into the run folder; empty when defaults are used
+  std::string settings_path;  // named in the results' provenance; empty when defaults are used
+  std::string settings;       // the run folder's settings.ini (settings_copy.h)
   std::string out_dir;        // the run folder: made, or replaced, only when every step succeeded
   std::string data_dir;       // bundled inputs
   std::string bin_dir;        // orvtar, crossmod, varistat, tesseragen

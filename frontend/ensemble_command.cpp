@@ -14,6 +14,7 @@
 #include "frontend/ensemble_figure.h"
 #include "frontend/ensemble_summary.h"
 #include "frontend/progress.h"
+#include "frontend/settings_copy.h"
 #include "records/record_io.h"
 
 namespace fs = std::filesystem;
@@ -84,12 +85,8 @@ void run_ensemble(const SettingsFile& file, const RunSettings& rs, const Ensembl
   for (const char* name :
        {"percentiles.csv", "members.csv", "ensemble.gp", "ensemble.png", "ensemble.svg", "gnuplot.log", "README.txt"})
     fs::remove(dir + "/" + name, ec);
-  if (!opt.settings_path.empty()) {
-    fs::copy_file(opt.settings_path, dir + "/settings.ini", fs::copy_options::overwrite_existing, ec);
-    if (ec) rec::fail(opt.settings_path, 0, "cannot copy to " + dir + ": " + ec.message());
-  } else {
-    std::ofstream(dir + "/settings.ini") << default_settings_text();
-  }
+  if (!(std::ofstream(dir + "/settings.ini", std::ios::binary) << settings_copy(file)))
+    rec::fail(dir + "/settings.ini", 0, "cannot write the file");
   for (const std::string& note : es.notes) out << "note: " << note << "\n";
 
   std::vector<const Scenario*> scenarios;

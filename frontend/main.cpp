@@ -15,6 +15,7 @@
 #include "frontend/install_dirs.h"
 #include "frontend/process.h"
 #include "frontend/run_settings.h"
+#include "frontend/settings_copy.h"
 #include "frontend/settings_file.h"
 #include "scenario_manual.h"
 #include "frontend/sweep_command.h"
@@ -92,6 +93,7 @@ int run(const std::vector<std::string>& args) {
                               ? fe::parse_settings(fe::default_settings_text(), "(built-in defaults)")
                               : fe::read_settings(opt.settings_path);
   fe::RunSettings rs = fe::validate_settings(file, opt.data_dir);
+  opt.settings = fe::settings_copy(file);
   std::cout << "settings: " << (opt.settings_path.empty() ? "built-in defaults" : opt.settings_path)
             << "\nrun folder: " << opt.out_dir << "\n";
   fe::run_chain(rs, opt, std::cout);

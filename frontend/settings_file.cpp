@@ -46,10 +46,11 @@ const Setting* SettingsFile::find(std::string_view section, std::string_view key
 }
 
 SettingsFile parse_settings(std::string_view text, const std::string& name) {
-  // Editors on some systems start a UTF-8 file with a byte-order mark.
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   SettingsFile f;
   f.name = name;
+  f.text = text;
+  // Editors on some systems start a UTF-8 file with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::string section;
   long line_no = 0;
   std::size_t pos = 0;

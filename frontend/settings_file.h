@@ -17,6 +17,7 @@ struct Setting {
 
 struct SettingsFile {
   std::string name;
+  std::string text;  // as read
   std::vector<Setting> entries;
 
   // The entry for `key` in `section` (keys compare without regard to case).

@@ -18,6 +18,7 @@
 #include "frontend/ensemble_settings.h"
 #include "frontend/ensemble_summary.h"
 #include "frontend/progress.h"
+#include "frontend/settings_copy.h"
 #include "frontend/sweep_settings.h"
 #include "records/record_io.h"
 #include "sweep/block_dealer.h"
@@ -156,21 +157,18 @@ void write_outputs(const Checked& c, const SweepOptions& opt, const std::vector<
   out << "\nOutputs: " << dir << " (percentiles.csv, members.csv; README.txt there says what each holds)\n";
 }
 
-// Clears the outputs of an earlier sweep and copies the settings, so that
-// a sweep that stops half way leaves no file that looks like its own.
-void prepare_folder(const SweepOptions& opt) {
+// Clears the outputs of an earlier sweep and copies the settings (relative
+// paths made absolute: settings_copy.h), so that a sweep that stops half
+// way leaves no file that looks like its own.
+void prepare_folder(const SweepOptions& opt, const SettingsFile& file) {
   const std::string dir = opt.out_dir + "/sweep";
   std::error_code ec;
   fs::create_directories(dir, ec);
   if (ec) rec::fail(dir, 0, "cannot create the folder: " + ec.message());
   for (const char* name : {"percentiles.csv", "members.csv", "README.txt", "settings.ini"})
     fs::remove(dir + "/" + name, ec);
-  if (opt.settings_path.empty()) {
-    std::ofstream(dir + "/settings.ini") << default_settings_text();
-  } else {
-    fs::copy_file(opt.settings_path, dir + "/settings.ini", fs::copy_options::overwrite_existing, ec);
-    if (ec) rec::fail(opt.settings_path, 0, "cannot copy to " + dir + ": " + ec.message());
-  }
+  if (!(std::ofstream(dir + "/settings.ini", std::ios::binary) << settings_copy(file)))
+    rec::fail(dir + "/settings.ini", 0, "cannot write the file");
 }
 
 }  // namespace
@@ -188,7 +186,7 @@ int run_sweep(swp::Transport& t, const SweepOptions& opt, std::ostream& out, std
       out << "settings: " << (opt.settings_path.empty() ? "built-in defaults" : opt.settings_path)
           << "\nrun folder: " << opt.out_dir << "\n";
       c = read_and_check(opt, out);
-      prepare_folder(opt);
+      prepare_folder(opt, c.file);
       message = swp::pack(c.inputs);
       message.insert(message.begin(), 'I');
     } catch (const std::exception& e) {

@@ -171,17 +171,25 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
 // leaves the earlier one byte for byte as it was and keeps the attempt as
 // FOLDER.failed; a run folder can be run again from its own settings.
 TEST_F(Chain, ARunFolderIsReplacedWholeOrNotAtAll) {
-  const std::string settings = "[orvuser]\nIYEND = 2030\n[orvxtra]\nDT = 1.0\n[engines]\nyear = 2030\n";
+  // The policy profile by a path relative to the settings file.
+  fs::copy_file(std::string(PROJECT_DATA_DIR) + "/GAS-RCP26.EMK", dir_ / "mine.EMK",
+                fs::copy_options::overwrite_existing);
+  const auto with_policy = [](const std::string& profile) {
+    return "[scenarios]\npolicy = " + profile + "\n[orvuser]\nIYEND = 2030\n[orvxtra]\nDT = 1.0\n[engines]\nyear = 2030\n";
+  };
+  const std::string settings = with_policy("mine.EMK");
   std::string out;
   ASSERT_EQ(run("whole", settings, out), 0) << out;
   const fs::path folder = dir_ / "whole";
+  // The run folder's copy names the profile wherever it is read from.
+  EXPECT_EQ(slurp(folder / "settings.ini"), with_policy((dir_ / "mine.EMK").string()));
   // Again from the run folder's own settings, into the same folder.
   const fs::path log = dir_ / "again.log";
   const std::string again = "TESSERA_DATA_ROOT=" + tree_.string() + " " + BIN_DIR + "/scenario run " +
                             (folder / "settings.ini").string() + " --out " + folder.string() + " >" + log.string() +
                             " 2>&1";
   ASSERT_EQ(WEXITSTATUS(std::system(again.c_str())), 0) << slurp(log);
-  EXPECT_EQ(slurp(folder / "settings.ini"), settings);
+  EXPECT_EQ(slurp(folder / "settings.ini"), with_policy((dir_ / "mine.EMK").string()));
   EXPECT_NE(slurp(folder / "results/report.html").find("Run folder " + folder.string() + ","), std::string::npos);
   const std::map<std::string, std::string> before = snapshot(folder);
   ASSERT_GT(before.size(), 50u);
@@ -202,7 +210,7 @@ TEST_F(Chain, ARunFolderIsReplacedWholeOrNotAtAll) {
   lines[7].replace(12, 4, "x.xx");
   testsupport::write_lines(dir_ / "typo.EMK", lines);
   const auto failed_before = snapshot(dir_ / "whole.failed");
-  ASSERT_EQ(run("whole", settings + "[scenarios]\npolicy = typo.EMK\n", out), 2) << out;
+  ASSERT_EQ(run("whole", with_policy("typo.EMK"), out), 2) << out;
   EXPECT_NE(out.find("typo.EMK, record 8: "), std::string::npos) << out;
   EXPECT_EQ(snapshot(folder), before);
   EXPECT_EQ(snapshot(dir_ / "whole.failed"), failed_before);
