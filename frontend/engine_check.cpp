@@ -1,7 +1,5 @@
 #include "frontend/engine_check.h"
 
-#include <stdlib.h>
-
 #include <charconv>
 #include <filesystem>
 #include <string>
@@ -9,6 +7,7 @@
 
 #include "engines/common/config.h"
 #include "frontend/config_writer.h"
+#include "frontend/scratch_folder.h"
 #include "records/record_io.h"
 
 namespace fs = std::filesystem;
@@ -44,26 +43,6 @@ const char* shell_cfg_key(long record) {
   }
 }
 
-// A scratch folder, removed with everything in it.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "scenario-check-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) rec::fail(pattern, 0, "cannot create a scratch folder");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 // The engines' message about a file of `dir` ("DIR/EXTRA.CFG, record 2:
 // ..."), as the settings error of the setting behind that record.
 [[noreturn]] void refuse(const SettingsFile& f, const std::string& dir, std::string_view message) {
@@ -89,7 +68,7 @@ class ScratchFolder {
 }  // namespace
 
 void check_engine_settings(const SettingsFile& f, const EngineSettings& e) {
-  const ScratchFolder dir;
+  const ScratchFolder dir("check");
   for (int ISCEN : {1, 2}) {
     write_engine_configs(e, ISCEN, dir.path());
     try {

@@ -95,7 +95,9 @@ void RunFolder::commit() {
     for (const std::string& name : moved) fs::rename(build_ + "/" + name, target_ + "/" + name, ec);
     throw;
   }
-  remove_all(build_);  // the earlier run folder
+  // The earlier run folder, now under the build name: the run is in place
+  // whatever happens here, and a next run removes what is left.
+  fs::remove_all(build_, ec);
 }
 
 std::string RunFolder::keep_failed() {

@@ -1,7 +1,5 @@
 #include "frontend/sweep_command.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +16,7 @@
 #include "frontend/ensemble_settings.h"
 #include "frontend/ensemble_summary.h"
 #include "frontend/progress.h"
+#include "frontend/scratch_folder.h"
 #include "frontend/settings_copy.h"
 #include "frontend/sweep_settings.h"
 #include "records/record_io.h"
@@ -72,27 +71,6 @@ Checked read_and_check(const SweepOptions& opt, std::ostream& out) {
   c.inputs.draws = draws.values;
   return c;
 }
-
-// A private folder for the data files another rank receives, removed with
-// the object.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "scenario-sweep-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw rec::Error("cannot make a folder under " + fs::temp_directory_path().string());
-    path_ = pattern;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 // Block b of the sweep: members [first, last) of one scenario.
 struct Block {
@@ -205,7 +183,7 @@ int run_sweep(swp::Transport& t, const SweepOptions& opt, std::ostream& out, std
   try {
     std::unique_ptr<ScratchFolder> scratch;
     if (!lead) {
-      scratch = std::make_unique<ScratchFolder>();
+      scratch = std::make_unique<ScratchFolder>("sweep");
       c.inputs = swp::unpack(std::string_view(message).substr(1), scratch->path());
     }
     const swp::SweepInputs& in = c.inputs;
