@@ -8,17 +8,7 @@ namespace xm {
 
 namespace {
 
-// The record formats of the file, in its order, in the temperature and
-// the precipitation wording. The first line of each list has a leading
-// empty record ("/").
-struct Formats {
-  std::string_view case_first, case_next, overall_mean, intermodel_sd;
-  std::string_view baseline_first, baseline_next;
-  std::string_view avisd, avg2, aerave, avt;
-  std::string_view scaled_first, scaled_next;
-};
-
-constexpr Formats TEMPERATURE{
+constexpr AreaFormats TEMPERATURE{
     "(/,1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,' : SPATIAL S.D. =',F8.3,'  (degC/degC)')",
     "(1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,' : SPATIAL S.D. =',F8.3,'  (degC/degC)')",
     "(/,7X,' OVERALL MEAN =',F8.3,' degC/degC')",
@@ -33,7 +23,7 @@ constexpr Formats TEMPERATURE{
     "(1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,'  (degC)')",
 };
 
-constexpr Formats PRECIPITATION{
+constexpr AreaFormats PRECIPITATION{
     "(/,1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,' : SPATIAL S.D. =',F8.3,'  (%/degC)')",
     "(1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,' : SPATIAL S.D. =',F8.3,'  (%/degC)')",
     "(/,7X,' OVERALL MEAN =',F8.3,' %/degC')",
@@ -48,16 +38,12 @@ constexpr Formats PRECIPITATION{
     "(1X,'MODEL =',1X,A6,' : AREA AVE =',F8.3,'  (%)')",
 };
 
-const Formats& formats(int IVAR) { return IVAR == 1 ? TEMPERATURE : PRECIPITATION; }
-
 constexpr std::string_view NORMALISED_HEADING = "(/,/,1X,'*** AREA AVERAGE RESULTS FOR NORMALIZED ','GHG CHANGES ***')";
 constexpr std::string_view CASE_NOTE = "(4X,'HERE, INTER-MODEL S.D. IS THE S.D. OF THE AREA',' AVERAGES')";
 constexpr std::string_view BASELINE_HEADING = "(/,/,1X,'*** AREA AVERAGE RESULTS FOR BASELINE CLIMATE ***')";
 constexpr std::string_view MODEL_MEAN_HEADING = "(/,/,1X,'*** AREA AVERAGE RESULTS FOR MODEL-MEANS ***')";
 constexpr std::string_view MODEL_MEAN_NOTE_1 = "(1X,'HERE, INTER-MOD S.D. IS THE AREA AVE OF THE',' INDIVIDUAL GRIDPOINT VALUES')";
 constexpr std::string_view MODEL_MEAN_NOTE_2 = "(1X,'(AEROSOLS SHOULD ALWAYS BE INCLUDED IN FURTHER',' ANALYSES)')";
-constexpr std::string_view AVSNR = "(1X,'INTER-MOD SNR    : AREA AVERAGE =',F8.3,6X,'(FOR NORMALIZED GHG DATA)')";
-constexpr std::string_view AVPROB = "(1X,'PROB OF INCREASE : AREA AVERAGE =',F8.3,6X,'(FOR NORMALIZED GHG DATA)')";
 constexpr std::string_view SCALED_HEADING = "(/,/,1X,'*** SCALED AREA AVERAGE RESULTS FOR INDIVIDUAL',' MODELS ***')";
 constexpr std::string_view SCALED_NOTE = "(1X,'(AEROSOLS INCLUDED)')";
 
@@ -89,9 +75,11 @@ std::vector<AreaAverages::Line> read_lines(rec::Unit& in, int count, std::string
 
 }  // namespace
 
+const AreaFormats& area_formats(int IVAR) { return IVAR == 1 ? TEMPERATURE : PRECIPITATION; }
+
 void write_case_averages(rec::Unit& out, const XmState& s) {
   const eng::EngineConfig& c = s.cfg;
-  const Formats& f = formats(c.IVAR);
+  const AreaFormats& f = area_formats(c.IVAR);
   eng::write_area_description(out, c, s.area, s.maskfile);
   out.write(NORMALISED_HEADING);
   for (int n = 1; n <= c.NCASES + 1; ++n)
@@ -103,7 +91,7 @@ void write_case_averages(rec::Unit& out, const XmState& s) {
 
 void write_baseline_averages(rec::Unit& out, const XmState& s) {
   const eng::EngineConfig& c = s.cfg;
-  const Formats& f = formats(c.IVAR);
+  const AreaFormats& f = area_formats(c.IVAR);
   out.write(BASELINE_HEADING);
   for (int k = 1; k <= c.NMODIN + 1; ++k)
     out.write(k == 1 ? f.baseline_first : f.baseline_next, {model_code(c, k), s.BAVE[k].mean, s.BAVE[k].sd});
@@ -111,13 +99,13 @@ void write_baseline_averages(rec::Unit& out, const XmState& s) {
 
 void write_model_mean_averages(rec::Unit& out, const XmState& s) {
   const eng::EngineConfig& c = s.cfg;
-  const Formats& f = formats(c.IVAR);
+  const AreaFormats& f = area_formats(c.IVAR);
   out.write(MODEL_MEAN_HEADING);
   out.write(MODEL_MEAN_NOTE_1);
   out.write(MODEL_MEAN_NOTE_2);
   out.write(f.avisd, {s.AVISD});
-  out.write(AVSNR, {s.AVSNR});
-  out.write(AVPROB, {s.AVPROB});
+  out.write(AVSNR_LINE, {s.AVSNR});
+  out.write(AVPROB_LINE, {s.AVPROB});
   out.write(f.avg2, {s.AVG2});
   out.write(f.aerave, {s.AERAVE});
   out.write(f.avt, {s.AVT});
@@ -129,7 +117,7 @@ void write_model_mean_averages(rec::Unit& out, const XmState& s) {
 }
 
 AreaAverages read_area_averages(const std::string& path, const eng::EngineConfig& c) {
-  const Formats& f = formats(c.IVAR);
+  const AreaFormats& f = area_formats(c.IVAR);
   rec::Unit in(path, rec::Status::Old);
   in.accept_overflow(true);
   AreaAverages a;
@@ -144,8 +132,8 @@ AreaAverages read_area_averages(const std::string& path, const eng::EngineConfig
   in.read(MODEL_MEAN_NOTE_1, {});
   in.read(MODEL_MEAN_NOTE_2, {});
   in.read(f.avisd, {a.AVISD});
-  in.read(AVSNR, {a.AVSNR});
-  in.read(AVPROB, {a.AVPROB});
+  in.read(AVSNR_LINE, {a.AVSNR});
+  in.read(AVPROB_LINE, {a.AVPROB});
   in.read(f.avg2, {a.AVG2});
   in.read(f.aerave, {a.AERAVE});
   in.read(f.avt, {a.AVT});

@@ -5,12 +5,29 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engines/crossmod/state.h"
 #include "records/record_io.h"
 
 namespace xm {
+
+// The record formats of the lines with numbers, in the file's order, in
+// the temperature or the precipitation wording (IVAR); the first line of
+// each list has a leading empty record ("/"). The result check reads its
+// fields from them.
+struct AreaFormats {
+  std::string_view case_first, case_next, overall_mean, intermodel_sd;
+  std::string_view baseline_first, baseline_next;
+  std::string_view avisd, avg2, aerave, avt;
+  std::string_view scaled_first, scaled_next;
+};
+const AreaFormats& area_formats(int IVAR);
+inline constexpr std::string_view AVSNR_LINE =
+    "(1X,'INTER-MOD SNR    : AREA AVERAGE =',F8.3,6X,'(FOR NORMALIZED GHG DATA)')";
+inline constexpr std::string_view AVPROB_LINE =
+    "(1X,'PROB OF INCREASE : AREA AVERAGE =',F8.3,6X,'(FOR NORMALIZED GHG DATA)')";
 
 // Area description, then one line per case and the mean slot "MODBAR"
 // (area mean and spatial S.D. of X(n)), the overall mean and the

@@ -9,11 +9,8 @@ namespace xm {
 namespace {
 
 constexpr std::string_view LONGITUDES = "(1X,'degN/degE',72F7.1,'  : degN')";
-constexpr std::string_view ROW = "(1X,F6.1,'   ',72F7.2,F8.1)";
-constexpr std::string_view PROB_ROW = "(1X,F6.1,'   ',72F7.3,F8.1)";
 constexpr std::string_view COUNT_ROW = "(1X,F6.1,'   ',72I7,F8.1)";
 constexpr std::string_view DUMP_SEPARATOR = "(' ')";
-constexpr std::string_view DUMP_VALUES = "(17F8.3)";
 
 std::span<const double> centre_longitudes() {
   return std::span<const double>(eng::grid_tables().XLON).subspan(1, eng::NLON);
@@ -45,11 +42,11 @@ void read_rows(const std::string& path, std::string_view format, Row&& row) {
 }  // namespace
 
 void write_table(rec::Unit& out, const Field& F) {
-  write_rows(out, ROW, [&](int i) { return F.row(i); });
+  write_rows(out, TABLE_ROW, [&](int i) { return F.row(i); });
 }
 
 void write_prob_table(rec::Unit& out, const Field& F) {
-  write_rows(out, PROB_ROW, [&](int i) { return F.row(i); });
+  write_rows(out, PROB_TABLE_ROW, [&](int i) { return F.row(i); });
 }
 
 void write_count_table(rec::Unit& out, const CountField& F) {
@@ -62,7 +59,7 @@ void write_dump(rec::Unit& out, const Field& F) {
 }
 
 void read_table(const std::string& path, Field& F) {
-  read_rows(path, ROW, [&](int i) { return F.row(i); });
+  read_rows(path, TABLE_ROW, [&](int i) { return F.row(i); });
 }
 
 void read_count_table(const std::string& path, CountField& F) {

@@ -4,11 +4,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engines/crossmod/state.h"
 #include "records/record_io.h"
 
 namespace xm {
+
+// The record formats of the values (read by the result check for their
+// fields): a table row (centre latitude, the 72 values, the latitude again),
+// the same with three decimals, and a dump record.
+inline constexpr std::string_view TABLE_ROW = "(1X,F6.1,'   ',72F7.2,F8.1)";
+inline constexpr std::string_view PROB_TABLE_ROW = "(1X,F6.1,'   ',72F7.3,F8.1)";
+inline constexpr std::string_view DUMP_VALUES = "(17F8.3)";
 
 // Longitude line, the 36 rows north to south (centre latitude, the 72 values
 // under F7.2, the latitude again), longitude line again.

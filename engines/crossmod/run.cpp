@@ -11,6 +11,7 @@
 #include "engines/crossmod/gridpoint_stats.h"
 #include "engines/crossmod/inputs.h"
 #include "engines/crossmod/outputs.h"
+#include "engines/crossmod/result_check.h"
 #include "engines/crossmod/scaled_fields.h"
 #include "engines/crossmod/validation.h"
 
@@ -36,35 +37,33 @@ void run() {
   s.area = eng::select_area(s.cfg, s.maskfile);
   eng::write_mask_map(out.IMFILES, s.maskfile, s.area);
 
-  // The normalised changes and their statistics.
+  // Every result is computed and checked before any is written, so that a
+  // run refused for a value its field cannot hold leaves no result file
+  // looking complete. The readers log to IMFILES.OUT as they go.
   read_change_files(s, out.IMFILES);
   gridpoint_statistics(s);
   case_area_statistics(s);
-  write_case_averages(out.AREAAVES, s);
-
-  // Scaled changes.
   read_aerosol_file(s, out.IMFILES);
   scaled_changes(s);
-  write_change_tables(out, s);
-
-  // Baselines, observations and the new climates.
   read_baseline_files(s, out.IMFILES);
   read_observed_file(s, out.IMFILES);
   baseline_fields(s);
   new_climates(s);
   baseline_area_statistics(s);
-  write_baseline_averages(out.AREAAVES, s);
   model_mean_area_averages(s);
+  validate(s);
+  // The drift and the correlations work on the case fields as read.
+  read_change_files(s, out.IMFILES);
+  if (s.cfg.IDEF == 3) model_mean_drift(s);
+  check_results(s);
+
+  write_case_averages(out.AREAAVES, s);
+  write_change_tables(out, s);
+  write_baseline_averages(out.AREAAVES, s);
   write_model_mean_averages(out.AREAAVES, s);
   write_baseline_tables(out, s);
   write_validation(out.VALIDN, s);
-
-  // The drift and the correlations work on the case fields as read.
-  read_change_files(s, out.IMFILES);
-  if (s.cfg.IDEF == 3) {
-    model_mean_drift(s);
-    write_drift_tables(out, s);
-  }
+  if (s.cfg.IDEF == 3) write_drift_tables(out, s);
   write_correlations(out.IMCORRS, s);
 }
 

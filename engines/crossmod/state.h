@@ -77,6 +77,10 @@ struct XmState {
   std::array<AreaMean, MAXMODELS + 2> BAVE; // of the baselines B(k), then BM at NMODIN+1
   double AVISD = MISSING, AVSNR = MISSING, AVPROB = MISSING;  // model-mean summaries
   double AVG2 = MISSING, AERAVE = MISSING, AVT = MISSING;
+
+  // Validation against the observed baseline, unweighted (0) and cosine
+  // weighted (1): the models 1 … NMODIN, then BM at NMODIN+1.
+  std::array<std::array<eng::Comparison, MAXMODELS + 2>, 2> VALID{};
 };
 
 }  // namespace xm

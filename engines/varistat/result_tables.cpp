@@ -49,9 +49,7 @@ void write_title(rec::Unit& out, int field, int IVAR) {
 namespace {
 
 constexpr std::string_view LONGITUDES = "(1X,'degN/degE',72F7.1)";
-constexpr std::string_view ROW = "(1X,F6.1,'   ',72F7.2)";
 constexpr std::string_view DUMP_SEPARATOR = "(1X,' ')";
-constexpr std::string_view DUMP_VALUES = "(17F8.3)";
 
 std::span<const double> centre_longitudes() {
   return std::span<const double>(eng::grid_tables().XLON).subspan(1, eng::NLON);
@@ -62,7 +60,7 @@ std::span<const double> centre_longitudes() {
 void write_grid_table(rec::Unit& out, const Field& F) {
   const eng::GridTables& g = eng::grid_tables();
   out.write(LONGITUDES, {centre_longitudes()});
-  for (int i = 1; i <= eng::NLAT; ++i) out.write(ROW, {g.XLAT[i], F.row(i)});
+  for (int i = 1; i <= eng::NLAT; ++i) out.write(TABLE_ROW, {g.XLAT[i], F.row(i)});
   out.write(LONGITUDES, {centre_longitudes()});
 }
 
@@ -78,7 +76,7 @@ void read_grid_table(const std::string& path, Field& F) {
   in.skip_past(LONGITUDES, {centre_longitudes()});
   for (int i = 1; i <= eng::NLAT; ++i) {
     double lat = 0;
-    in.read(ROW, {lat, F.row(i)});
+    in.read(TABLE_ROW, {lat, F.row(i)});
     if (std::abs(lat - g.XLAT[i]) > 0.05)
       rec::fail(path, in.records(), "expected the row of latitude " + std::to_string(g.XLAT[i]) + " of the grid");
   }

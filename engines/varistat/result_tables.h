@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engines/varistat/outputs.h"
 #include "engines/varistat/state.h"
@@ -21,6 +22,11 @@ std::array<std::string, NOUTFLD + 1> outfld_labels();
 
 // The title record of a result field (by IVAR for DELMEAN and BASESD).
 void write_title(rec::Unit& out, int field, int IVAR);
+
+// The record formats of the values (the result check reads their fields):
+// a table row (latitude, the 72 values) and a dump record.
+inline constexpr std::string_view TABLE_ROW = "(1X,F6.1,'   ',72F7.2)";
+inline constexpr std::string_view DUMP_VALUES = "(17F8.3)";
 
 // A grid table: longitude line, the 36 rows north to south (latitude and 72
 // values), longitude line again. No latitude column on the right.

@@ -6,6 +6,7 @@
 #include "engines/varistat/correlations.h"
 #include "engines/varistat/inputs.h"
 #include "engines/varistat/outputs.h"
+#include "engines/varistat/result_check.h"
 #include "engines/varistat/result_tables.h"
 #include "engines/varistat/statistics.h"
 
@@ -36,6 +37,8 @@ void run() {
   read_baseline_sds(s, out.SDFILES);
   read_baseline_means(s, out.SDFILES);
   remaining_statistics(s);
+  // Every result field is checked before any is written.
+  check_results(s);
   write_result_tables(out, s);
 
   // The correlations work on the unscaled case fields as read.
