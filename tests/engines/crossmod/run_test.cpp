@@ -526,6 +526,74 @@ TEST(CrossmodRun, ErrorsNameTheFileAndKeepTheLog) {
   EXPECT_FALSE(fs::exists("IMOUT/CRASH.OUT"));
 }
 
+// Exponential scaling of -98 %/degC over a warming of -99.999 degC gives
+// 100 * (50 ** 99.999 - 1) = 7.86e171, whose squares overflowed the area
+// statistics: the run ended with status 0 and NaN in its files. It now stops
+// before any result is written and says what the value follows from.
+TEST(CrossmodRun, ScaledChangeBeyondItsFieldStopsTheRunBeforeAnyResult) {
+  Scratch dir;
+  write_model_field(dir.data(), 1, '1', 2, 13, constant(-9800));
+  write_model_field(dir.data(), 1, '3', 2, 13, constant(300));
+  write_observed(dir.data(), '7', 2, 13, constant(200));
+  write_aerosol(dir.data(), 2, 13, constant(0), constant(0), constant(0));
+  write_weights("TSU.DR", {{2050, -99.999, 0.0, 0.0, 0.0, -99.999}});
+  Settings s;
+  s.IVAR = 2;
+  s.ISEAS = 13;
+  s.ISCALE = 2;
+  s.IMOD = {1};
+  write_config(s);
+  const RunResult r = run_crossmod(dir.data());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "crossmod: IMOUT/IMFIELDS.OUT: the GHG-only change G1 at row 1 (latitude 87.5), column 1 (longitude "
+            "-177.5) would be printed as 7.85781e+171, which does not fit its field F7.2; it follows from G1 = S(XM, "
+            "GHGWT) with XM = -98 %/degC under exponential scaling (ISCALE = 2) and the weights of the year 2050 in "
+            "TSU.DR (GHGWT = -99.999, EURWT = 0, ASIAWT = 0, ROWWT = 0, GLOBWT = -99.999 degC); no result was "
+            "written, only the run headers and the log IMOUT/IMFILES.OUT\n");
+  EXPECT_EQ(find_line(read_lines("IMOUT/AREAAVES.OUT"), "AREA AVE"), -1);
+  EXPECT_EQ(find_line(read_lines("IMOUT/IMFIELDS.OUT"), "degN/degE"), -1);
+  EXPECT_EQ(fs::file_size("TESSERA/DEL2USE.OUT"), 0u);
+  EXPECT_EQ(read_lines("IMOUT/IMFILES.OUT").back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC01TR98.1PM");
+}
+
+// Valid inputs whose result is too wide for its printed field: an aerosol
+// pattern of 5000 degC at one box under a weight of 3 used to print as
+// asterisks in a run that ended with status 0; so did an observed baseline
+// of 20000 degC (OBSSET "OLD" divides by 10).
+TEST(CrossmodRun, ResultTooWideForItsFieldStopsTheRun) {
+  Scratch dir;
+  write_two_model_tree(dir);
+  write_aerosol(dir.data(), 1, 17, [](int i, int j) { return i == 3 && j == 5 ? 500000 : 0; }, constant(0),
+                constant(0));
+  write_weights("TSU.DR", {{2050, 2.0, 3.0, 0.0, 0.0, 2.6}});
+  write_config(two_models());
+  RunResult r = run_crossmod(dir.data());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "crossmod: IMOUT/IMFIELDS.OUT: the aerosol-only change A at row 3 (latitude 77.5), column 5 (longitude "
+            "-157.5) would be printed as 15000, which does not fit its field F7.2; it follows from A = EURWT*P1 + "
+            "ASIAWT*P2 + ROWWT*P3 with the patterns there P1 = 5000, P2 = 0, P3 = 0 of "
+            "/TS41/TESS-41/ENGINE/TRELLIS5/SO4/UISO.9TQ and the weights of the year 2050 in TSU.DR (GHGWT = 2, EURWT "
+            "= 3, ASIAWT = 0, ROWWT = 0, GLOBWT = 2.6 degC); no result was written, only the run headers and the log "
+            "IMOUT/IMFILES.OUT\n");
+  EXPECT_EQ(r.out, "");
+
+  write_aerosol(dir.data(), 1, 17, constant(100), constant(100), constant(100));
+  write_observed(dir.data(), '8', 1, 17, [](int i, int j) { return i == 36 && j == 72 ? 200000 : 110; });
+  Settings s = two_models();
+  s.OBSSET = "OLD";
+  write_config(s);
+  r = run_crossmod(dir.data());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "crossmod: IMOUT/IMFIELDS.OUT: the observed baseline OBS at row 36 (latitude -87.5), column 72 "
+            "(longitude 177.5) would be printed as 20000, which does not fit its field F7.2; it follows from the "
+            "observed baseline /TS41/TESS-41/ENGINE/TRELLIS5/OBS/OBS.8TQ (OBSSET = OLD); no result was written, only "
+            "the run headers and the log IMOUT/IMFILES.OUT\n");
+}
+
 // The output files of a sound run, marked as left by it.
 std::vector<fs::path> marked_earlier_run(const Scratch& dir, const Settings& s) {
   write_two_model_tree(dir);

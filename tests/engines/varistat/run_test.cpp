@@ -404,6 +404,52 @@ TEST_F(VaristatRun, MissingDataFileIsAnErrorAndTheLogIsKept) {
   EXPECT_EQ(log.back(), " /TS41/TESS-41/ENGINE/TRELLIS5/OUT/GC04TR98.5TQ");
 }
 
+// Exponential scaling of -98 %/degC over a warming of -99.999 degC gives
+// 100 * (50 ** 99.999 - 1) = 7.86e171, and two nearly equal changes of 50
+// degC/degC an inter-model SNR of about 10000: both used to reach the tables
+// (NaN or asterisks) in a run that ended with status 0. The run now stops
+// before any table is written and says what the value follows from.
+TEST_F(VaristatRun, ResultBeyondItsFieldStopsTheRunBeforeAnyTable) {
+  for (int m = 1; m <= 2; ++m) {
+    ModelFields f = model_fields(m);
+    f.mn1 = testsupport::constant(-9800);
+    write_model(scratch.data(), m, 2, 17, f);
+  }
+  write_weights("TSU.DR", {{2050, 1.0, 0.0, 0.0, 0.0, -99.999}});
+  Shell shell;
+  shell.IVAR = 2;
+  shell.ISCALE = 2;
+  EXPECT_EQ(run(shell), 2);
+  EXPECT_EQ(read_text("out.txt"), "");
+  EXPECT_EQ(read_text("err.txt"),
+            "varistat: SDOUT/SDFIELDS.OUT: the change in mean state DELMEAN at row 1 (latitude 87.5), column 1 "
+            "(longitude -177.5) would be printed as 7.85781e+171, which does not fit its field F7.2; it follows from "
+            "DELMEAN = S(AVNDMN, GLOBWT) with the model average AVNDMN = -98 under exponential scaling (ISCALE = 2) "
+            "and GLOBWT = -99.999 degC of the year 2050 in TSU.DR; the normalised mean-state changes there (GC01D1 "
+            "-98, GC02D1 -98); no result was written, only the run headers and the log SDOUT/SDFILES.OUT\n");
+  for (const char* name : {"SDOUT/SDFIELDS.OUT", "SDOUT/GHGDELTA.OUT", "SDOUT/SDCORRS.OUT"})
+    EXPECT_EQ(find_line(read_lines(name), "degN/degE"), -1) << name;
+  EXPECT_EQ(fs::file_size("TESSERA/DELTA-SD.OUT"), 0u);
+
+  for (int m = 1; m <= 2; ++m) {
+    ModelFields f = model_fields(m);
+    f.mn1 = [m](int i, int j) { return i == 2 && j == 3 ? 4999 + m : 100; };
+    write_model(scratch.data(), m, 1, 17, f);
+  }
+  write_weights("TSU.DR", {{2050, 1.0, 0.0, 0.0, 0.0, 2.0}});
+  EXPECT_EQ(run(Shell()), 2);
+  const std::string err = read_text("err.txt");
+  EXPECT_EQ(err.rfind("varistat: SDOUT/SDFIELDS.OUT: the inter-model SNR IMSNR at row 2 (latitude 82.5), column 3 "
+                      "(longitude -167.5) would be printed as 100",
+                      0),
+            0u)
+      << err;
+  EXPECT_NE(err.find(", which does not fit its field F7.2; it follows from IMSNR = AVNDMN/SDNDMN with AVNDMN = "
+                     "50.005 and the inter-model S.D. SDNDMN = 0.005"),
+            std::string::npos)
+      << err;
+}
+
 // A weight of 1e300 used to pass and overflow every scaled field.
 TEST_F(VaristatRun, WeightThatIsNoClimateIsRefusedAndNoEarlierOutputStays) {
   Shell shell;
