@@ -31,8 +31,8 @@ bool prints(double v, RealField f) {
 std::string misfit_text(double v, RealField f) {
   if (std::isnan(v)) return "is not a number";
   if (std::isinf(v)) return "is infinite";
-  return "would be printed as " + number_text(v) + ", which does not fit its field F" + std::to_string(f.width) +
-         "." + std::to_string(f.decimals);
+  return "would be printed as " + number_text(v) + ", which does not fit its field F" + std::to_string(f.width) + "." +
+         std::to_string(f.decimals);
 }
 
 std::string number_text(double v) {

@@ -78,8 +78,8 @@ class Drivers {
 
   std::string ghg_only(int m) const {
     const std::string dt = c_.ISULF == 1 ? "GHGWT" : "GLOBWT";
-    return "G1 = S(XM, " + dt + ") with XM = " + value(s_.XM.v[m], change_unit()) + " under " + scaling() +
-           " and " + weights();
+    return "G1 = S(XM, " + dt + ") with XM = " + value(s_.XM.v[m], change_unit()) + " under " + scaling() + " and " +
+           weights();
   }
 
   std::string aerosol(int m) const {
@@ -89,16 +89,16 @@ class Drivers {
   }
 
   std::string total(int m) const {
-    return "T = G2 + A with G2 = S(XM, GHGWT) = " + value(s_.G2.v[m], scaled_unit()) + " (XM = " +
-           value(s_.XM.v[m], change_unit()) + " under " + scaling() + ") and A = " + number_text(s_.A.v[m]) + " " +
-           scaled_unit() + ", " + weights();
+    return "T = G2 + A with G2 = S(XM, GHGWT) = " + value(s_.G2.v[m], scaled_unit()) +
+           " (XM = " + value(s_.XM.v[m], change_unit()) + " under " + scaling() +
+           ") and A = " + number_text(s_.A.v[m]) + " " + scaled_unit() + ", " + weights();
   }
 
   std::string change(int m) const { return c_.ISULF == 1 ? "D = T: " + total(m) : "D = G1: " + ghg_only(m); }
 
   std::string new_climate(std::string_view base_name, double base, int m) const {
-    return std::string(base_name) + " = " + value(base, base_unit()) + " changed by D = " +
-           value(s_.D.v[m], scaled_unit()) + "; " + change(m);
+    return std::string(base_name) + " = " + value(base, base_unit()) +
+           " changed by D = " + value(s_.D.v[m], scaled_unit()) + "; " + change(m);
   }
 
   std::string drift(int m) const {
@@ -168,16 +168,26 @@ std::vector<GridQuantity> grid_quantities(const XmState& s, const Drivers& d) {
        s.PROB,
        {prob_table(IMFIELDS_FILE), prob_table(PROBINCR_FILE), dump(TPROBINCR_FILE)},
        cases},
-      {"the GHG-only change G1", s.G1, {table(IMFIELDS_FILE), table(GHGDELTA_FILE)},
+      {"the GHG-only change G1",
+       s.G1,
+       {table(IMFIELDS_FILE), table(GHGDELTA_FILE)},
        [&d](int m) { return d.ghg_only(m); }},
-      {"the aerosol-only change A", s.A, {table(IMFIELDS_FILE), table(AEROSOL_FILE)},
+      {"the aerosol-only change A",
+       s.A,
+       {table(IMFIELDS_FILE), table(AEROSOL_FILE)},
        [&d](int m) { return d.aerosol(m); }},
-      {"the GHG and aerosol change T", s.T, {table(IMFIELDS_FILE), table(GHANDAER_FILE)},
+      {"the GHG and aerosol change T",
+       s.T,
+       {table(IMFIELDS_FILE), table(GHANDAER_FILE)},
        [&d](int m) { return d.total(m); }},
       {"the change to use D", s.D, {dump(TDEL2USE_FILE)}, [&d](int m) { return d.change(m); }},
-      {"the model-mean baseline BM", s.BM, {table(IMFIELDS_FILE), table(MODBASE_FILE), dump(TMODBASE_FILE)},
+      {"the model-mean baseline BM",
+       s.BM,
+       {table(IMFIELDS_FILE), table(MODBASE_FILE), dump(TMODBASE_FILE)},
        [&d](int m) { return d.baselines(m); }},
-      {"the observed baseline OBS", s.OBS, {table(IMFIELDS_FILE), table(OBSBASE_FILE), dump(TOBSBASE_FILE)},
+      {"the observed baseline OBS",
+       s.OBS,
+       {table(IMFIELDS_FILE), table(OBSBASE_FILE), dump(TOBSBASE_FILE)},
        [&d](int) { return d.observed(); }},
       {"the error field", s.ERRFLD, error_places,
        [&s, &d](int m) {
@@ -209,12 +219,16 @@ void check_area_lines(const XmState& s, const Drivers& d) {
     const auto source = [&, n] {
       return n <= c.NCASES ? "the change file " + eng::case_file_name(c, n, '1', '2') : std::string("the case mean");
     };
-    check_value(s.XAVE[n].mean, {line(format, 0)}, [&] { return "the area average of case " + code(n); }, source);
-    check_value(s.XAVE[n].sd, {line(format, 1)}, [&] { return "the spatial S.D. of case " + code(n); }, source);
+    check_value(
+        s.XAVE[n].mean, {line(format, 0)}, [&] { return "the area average of case " + code(n); }, source);
+    check_value(
+        s.XAVE[n].sd, {line(format, 1)}, [&] { return "the spatial S.D. of case " + code(n); }, source);
   }
   const auto case_means = [] { return std::string("the area averages of the cases"); };
-  check_value(s.OVMEAN, {line(f.overall_mean, 0)}, [] { return std::string("the overall mean"); }, case_means);
-  check_value(s.IMSD, {line(f.intermodel_sd, 0)}, [] { return std::string("the inter-model S.D."); }, case_means);
+  check_value(
+      s.OVMEAN, {line(f.overall_mean, 0)}, [] { return std::string("the overall mean"); }, case_means);
+  check_value(
+      s.IMSD, {line(f.intermodel_sd, 0)}, [] { return std::string("the inter-model S.D."); }, case_means);
 
   for (int k = 1; k <= c.NMODIN + 1; ++k) {
     const std::string_view format = k == 1 ? f.baseline_first : f.baseline_next;
@@ -222,8 +236,10 @@ void check_area_lines(const XmState& s, const Drivers& d) {
       return k <= c.NMODIN ? "the baseline file " + eng::model_file_name(c.IMOD[k], '3', c.IVAR, c.ISEAS)
                            : std::string("the model-mean baseline BM");
     };
-    check_value(s.BAVE[k].mean, {line(format, 0)}, [&] { return "the area average of baseline " + model(k); }, source);
-    check_value(s.BAVE[k].sd, {line(format, 1)}, [&] { return "the spatial S.D. of baseline " + model(k); }, source);
+    check_value(
+        s.BAVE[k].mean, {line(format, 0)}, [&] { return "the area average of baseline " + model(k); }, source);
+    check_value(
+        s.BAVE[k].sd, {line(format, 1)}, [&] { return "the spatial S.D. of baseline " + model(k); }, source);
   }
 
   const auto stat = [](std::string name) { return [name] { return "the area average of " + name; }; };
@@ -243,9 +259,13 @@ void check_area_lines(const XmState& s, const Drivers& d) {
               [&] { return "G2 and A: " + scaled() + "; " + aerosol(); });
 
   for (int n = 1; n <= c.NCASES + 1; ++n)
-    check_value(scaled_case_average(s, n), {line(n == 1 ? f.scaled_first : f.scaled_next, 0)},
-                [&] { return "the scaled area average of case " + code(n); },
-                [&] { return "the case's change scaled with GHGWT under " + d.scaling() + " plus the aerosol-only change, " + d.weights(); });
+    check_value(
+        scaled_case_average(s, n), {line(n == 1 ? f.scaled_first : f.scaled_next, 0)},
+        [&] { return "the scaled area average of case " + code(n); },
+        [&] {
+          return "the case's change scaled with GHGWT under " + d.scaling() + " plus the aerosol-only change, " +
+                 d.weights();
+        });
 
   for (int IWT = 0; IWT <= 1; ++IWT) {
     for (int k = 1; k <= c.NMODIN + 1; ++k) {

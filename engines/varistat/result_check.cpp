@@ -33,8 +33,8 @@ class Drivers {
   explicit Drivers(const VsState& s) : s_(s), c_(s.cfg) {}
 
   std::string scaling(Form form) const {
-    return std::string(form == Form::Exponential ? "exponential" : "linear") + " scaling (ISCALE = " +
-           std::to_string(c_.ISCALE) + ")";
+    return std::string(form == Form::Exponential ? "exponential" : "linear") +
+           " scaling (ISCALE = " + std::to_string(c_.ISCALE) + ")";
   }
 
   std::string weights() const {
@@ -69,21 +69,22 @@ class Drivers {
   std::string basesd(int m) const { return family("the baseline S.D.s", s_.BSD, c_.NMODIN, false, m); }
 
   std::string barsnr(int m) const {
-    return family("the per-case SNRs (scaled mean-state change over the baseline S.D.)", s_.CASESNR, c_.NCASES,
-                  true, m) +
+    return family("the per-case SNRs (scaled mean-state change over the baseline S.D.)", s_.CASESNR, c_.NCASES, true,
+                  m) +
            " with " + weights() + "; " + basesd(m);
   }
 
   std::string snrbar(int m) const {
-    std::string text = "SNRBAR = DELMEAN/BASESD with DELMEAN = " + value(s_.DELMEAN.v[m]) +
-                       " and BASESD = " + value(s_.BASESD.v[m]);
+    std::string text =
+        "SNRBAR = DELMEAN/BASESD with DELMEAN = " + value(s_.DELMEAN.v[m]) + " and BASESD = " + value(s_.BASESD.v[m]);
     if (c_.IVAR == 2) text += " (the percentage taken of the baseline mean AVBMEAN = " + value(s_.AVBMEAN.v[m]) + ")";
     return text + "; " + delmean(m);
   }
 
   std::string imsnr(int m) const {
-    return "IMSNR = AVNDMN/SDNDMN with AVNDMN = " + value(s_.AVNDMN.v[m]) + " and the inter-model S.D. SDNDMN = " +
-           value(s_.SDNDMN.v[m]) + "; " + family("the normalised mean-state changes", s_.NDELMN, c_.NCASES, true, m);
+    return "IMSNR = AVNDMN/SDNDMN with AVNDMN = " + value(s_.AVNDMN.v[m]) +
+           " and the inter-model S.D. SDNDMN = " + value(s_.SDNDMN.v[m]) + "; " +
+           family("the normalised mean-state changes", s_.NDELMN, c_.NCASES, true, m);
   }
 
  private:
@@ -124,7 +125,10 @@ void check_results(const VsState& s) {
       {"the change in S.D. DELSD", s.DELSD, {DELTASD_FILE}, {TDELTASD_FILE}, [&d](int m) { return d.delsd(m); }},
       {"the change in mean state DELMEAN", s.DELMEAN, {GHGDELTA_FILE}, {}, [&d](int m) { return d.delmean(m); }},
       {"the baseline S.D. BASESD", s.BASESD, {BASESD_FILE}, {TBASESD_FILE}, [&d](int m) { return d.basesd(m); }},
-      {"the model average of the SNRs BARSNR", s.BARSNR, {BAROFSNR_FILE}, {TBAROFSNR_FILE},
+      {"the model average of the SNRs BARSNR",
+       s.BARSNR,
+       {BAROFSNR_FILE},
+       {TBAROFSNR_FILE},
        [&d](int m) { return d.barsnr(m); }},
       {"the SNR of the model averages SNRBAR", s.SNRBAR, {SNROFBAR_FILE}, {}, [&d](int m) { return d.snrbar(m); }},
       {"the inter-model SNR IMSNR", s.IMSNR, {INTERSNR_FILE}, {}, [&d](int m) { return d.imsnr(m); }},

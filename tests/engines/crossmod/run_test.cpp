@@ -565,8 +565,8 @@ TEST(CrossmodRun, ScaledChangeBeyondItsFieldStopsTheRunBeforeAnyResult) {
 TEST(CrossmodRun, ResultTooWideForItsFieldStopsTheRun) {
   Scratch dir;
   write_two_model_tree(dir);
-  write_aerosol(dir.data(), 1, 17, [](int i, int j) { return i == 3 && j == 5 ? 500000 : 0; }, constant(0),
-                constant(0));
+  write_aerosol(
+      dir.data(), 1, 17, [](int i, int j) { return i == 3 && j == 5 ? 500000 : 0; }, constant(0), constant(0));
   write_weights("TSU.DR", {{2050, 2.0, 3.0, 0.0, 0.0, 2.6}});
   write_config(two_models());
   RunResult r = run_crossmod(dir.data());
