@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view SO2_CHANGE_REASON =
     "a fall of more than 80 exceeds the whole world's 1990 emission (64 to 67 TgS/yr); "
     "200 is nearly three times the world's highest emission (about 75 TgS/yr, late 1970s)";
+
 constexpr InputColumn GASEMK_COLUMNS[] = {
     {"fossil CO2", "GtC/yr", -50, 100,
      "up to about fifteen times the emission of 2000 (6.7 GtC/yr); negative for net removal, as in "
