@@ -4,13 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace rec {
 namespace {
 
-void pad_to(std::string& out, std::size_t len, int width) {
-  out.append(static_cast<std::size_t>(width) - len, ' ');
-}
+void pad_to(std::string& out, std::size_t len, int width) { out.append(static_cast<std::size_t>(width) - len, ' '); }
 
 void stars(std::string& out, int width) { out.append(static_cast<std::size_t>(width), '*'); }
 
@@ -52,9 +51,8 @@ bool halfway_away(double a, int decimals, unsigned __int128& rounded) {
 }
 
 constexpr int kPowers = 23;  // 10**0 .. 10**22 are exact doubles
-constexpr double kPow10[kPowers] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPow10[kPowers] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // a * p rounded to an integer, halves away from zero, decided on the exact
 // product: fma gives the product's rounding error e exactly, and below 2**52
@@ -119,6 +117,22 @@ void put_real(std::string& out, double v, int width, int decimals) {
   pad_to(out, static_cast<std::size_t>(len + minus), width);
   if (minus) out += '-';
   out.append(digits, static_cast<std::size_t>(len));
+}
+
+bool fits_real(double v, int width, int decimals) {
+  if (!std::isfinite(v)) return false;
+  // A value well inside the field's integer digits fits without being
+  // formatted (checks of whole series would otherwise cost as much as
+  // writing them); one near the edge is formatted, so that rounding
+  // decides as it does when the value is written.
+  constexpr double POWERS_OF_TEN[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+  const int digits = width - decimals - (v < 0 ? 2 : 1);
+  if (digits >= 0 && digits < static_cast<int>(std::size(POWERS_OF_TEN)) &&
+      std::fabs(v) < 0.999 * POWERS_OF_TEN[digits])
+    return true;
+  std::string text;
+  put_real(text, v, width, decimals);
+  return text.find('*') == std::string::npos;
 }
 
 void put_chars(std::string& out, std::string_view s, int width) {
@@ -235,12 +249,8 @@ std::optional<T> get_real(std::string_view field, int decimals) {
 
 }  // namespace
 
-std::optional<double> get_double(std::string_view field, int decimals) {
-  return get_real<double>(field, decimals);
-}
+std::optional<double> get_double(std::string_view field, int decimals) { return get_real<double>(field, decimals); }
 
-std::optional<float> get_float(std::string_view field, int decimals) {
-  return get_real<float>(field, decimals);
-}
+std::optional<float> get_float(std::string_view field, int decimals) { return get_real<float>(field, decimals); }
 
 }  // namespace rec

@@ -17,6 +17,10 @@ void put_int(std::string& out, long long v, int width);
 // that rounds to zero carries no minus sign.
 void put_real(std::string& out, double v, int width, int decimals);
 
+// Whether put_real writes `v` in Fw.d without asterisks; NaN and
+// infinities never fit.
+bool fits_real(double v, int width, int decimals);
+
 // Appends `s` in `width` columns: right-justified when shorter, cut to its
 // leftmost `width` characters when longer.
 void put_chars(std::string& out, std::string_view s, int width);

@@ -36,12 +36,14 @@ class Parser {
 
  private:
   // Parses descriptors up to (not including) the closing parenthesis.
-  void parse_list(std::vector<FormatOp>& ops, int depth, std::size_t& last_top_group,
-                  bool& have_top_group) {
+  void parse_list(std::vector<FormatOp>& ops, int depth, std::size_t& last_top_group, bool& have_top_group) {
     for (;;) {
       skip_blanks();
       if (peek() == ')') return;
-      if (peek() == ',') { ++i_; continue; }
+      if (peek() == ',') {
+        ++i_;
+        continue;
+      }
       if (peek() == '/') {
         ++i_;
         ops.push_back(FormatOp(FormatOp::Code::Slash));
@@ -82,9 +84,7 @@ class Parser {
       ++i_;
       FormatOp op(FormatOp::Code::Int, repeat);
       switch (c) {
-        case 'X':
-          op = FormatOp(FormatOp::Code::Skip, 1, repeat);
-          break;
+        case 'X': op = FormatOp(FormatOp::Code::Skip, 1, repeat); break;
         case 'I':
           op.code = FormatOp::Code::Int;
           op.width = number();
@@ -100,8 +100,7 @@ class Parser {
           op.code = FormatOp::Code::Chars;
           op.width = std::isdigit(static_cast<unsigned char>(peek())) ? number() : 0;
           break;
-        default:
-          bad("unsupported edit descriptor");
+        default: bad("unsupported edit descriptor");
       }
       if (op.code != FormatOp::Code::Skip && op.width == 0 && op.code != FormatOp::Code::Chars)
         bad("field width of zero");
@@ -167,12 +166,19 @@ const FormatSpec& format_spec(std::string_view text) {
   // Node-based map: references to cached entries stay valid as it grows.
   // One cache per thread: threads that read or write files at the same time
   // share nothing, and the common path takes no lock.
-  thread_local std::unordered_map<std::string, std::unique_ptr<FormatSpec>, TextHash, std::equal_to<>>
-      cache;
+  thread_local std::unordered_map<std::string, std::unique_ptr<FormatSpec>, TextHash, std::equal_to<>> cache;
   auto it = cache.find(text);
   if (it != cache.end()) return *it->second;
   auto spec = std::make_unique<FormatSpec>(Parser(text).parse());
   return *cache.emplace(std::string(text), std::move(spec)).first->second;
+}
+
+std::vector<RealField> real_fields(std::string_view format) {
+  std::vector<RealField> fields;
+  for (const FormatOp& op : format_spec(format).ops)
+    if (op.code == FormatOp::Code::Real)
+      for (int n = 0; n < op.repeat; ++n) fields.push_back({op.width, op.decimals});
+  return fields;
 }
 
 }  // namespace rec

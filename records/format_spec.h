@@ -27,6 +27,16 @@ struct FormatSpec {
   bool reversion_has_data = false;
 };
 
+// One Fw.d field of a format.
+struct RealField {
+  int width = 0;
+  int decimals = 0;
+};
+
+// The Fw.d fields of a record format, in order, repeats expanded: where a
+// writer's values go, read from its own format text.
+std::vector<RealField> real_fields(std::string_view format);
+
 // Parses `text`, or returns the cached result of an earlier call with the
 // same text on the same thread (the reference stays valid while the thread
 // runs). Safe to call from several threads. A malformed specification is a

@@ -5,28 +5,17 @@
 
 #include "engines/common/grid.h"
 #include "records/field_text.h"
-#include "records/format_spec.h"
 #include "records/record_io.h"
 
 namespace eng {
 
 RealField real_field(std::string_view format, std::size_t n) {
-  std::size_t k = 0;
-  for (const rec::FormatOp& op : rec::format_spec(format).ops) {
-    if (op.code != rec::FormatOp::Code::Real) continue;
-    if (n < k + static_cast<std::size_t>(op.repeat)) return {op.width, op.decimals};
-    k += static_cast<std::size_t>(op.repeat);
-  }
-  throw rec::Error("format " + std::string(format) + " has no real field " + std::to_string(n));
+  const std::vector<RealField> fields = rec::real_fields(format);
+  if (n >= fields.size()) throw rec::Error("format " + std::string(format) + " has no real field " + std::to_string(n));
+  return fields[n];
 }
 
-bool prints(double v, RealField f) {
-  if (v == MISSING) return true;
-  if (!std::isfinite(v)) return false;
-  std::string text;
-  rec::put_real(text, v, f.width, f.decimals);
-  return text.find('*') == std::string::npos;
-}
+bool prints(double v, RealField f) { return v == MISSING || rec::fits_real(v, f.width, f.decimals); }
 
 std::string misfit_text(double v, RealField f) {
   if (std::isnan(v)) return "is not a number";

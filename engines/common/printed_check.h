@@ -7,13 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "records/format_spec.h"
+
 namespace eng {
 
-// One Fw.d field.
-struct RealField {
-  int width = 0;
-  int decimals = 0;
-};
+using rec::RealField;
 
 // The n-th (from 0) Fw.d field of a record format, repeats expanded: the
 // field a writer gives a value, read from the writer's own format text. A

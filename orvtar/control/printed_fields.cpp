@@ -1,7 +1,6 @@
 #include "orvtar/control/printed_fields.h"
 
 #include <span>
-#include <utility>
 
 #include "orvtar/control/display_layouts.h"
 #include "orvtar/control/temperature_table_layout.h"
@@ -10,20 +9,12 @@
 namespace orv {
 namespace {
 
-// The Fw.d fields of a row format, in order, repeats expanded.
-std::vector<std::pair<int, int>> real_fields(std::string_view format) {
-  std::vector<std::pair<int, int>> fields;
-  for (const rec::FormatOp& op : rec::format_spec(format).ops)
-    if (op.code == rec::FormatOp::Code::Real)
-      for (int n = 0; n < op.repeat; ++n) fields.emplace_back(op.width, op.decimals);
-  return fields;
-}
-
 void add_display(std::vector<PrintedField>& out, Output o, std::string_view file, std::string_view row,
                  std::span<const DisplayColumn> columns, Baseline baseline, int first_year, const OrvState& run) {
-  const auto fields = real_fields(row);
+  const auto fields = rec::real_fields(row);
   for (std::size_t c = 0; c < columns.size() && c < fields.size(); ++c)
-    if (columns[c].output == o) out.push_back({file, columns[c].label, fields[c].first, fields[c].second, baseline, first_year, run.IDISSTEP});
+    if (columns[c].output == o)
+      out.push_back({file, columns[c].label, fields[c].width, fields[c].decimals, baseline, first_year, run.IDISSTEP});
 }
 
 // The series behind the report table's columns.
@@ -41,13 +32,13 @@ constexpr TableSeries TABLE_SERIES[] = {
 void add_report_table(std::vector<PrintedField>& out, Output o, const OrvState& run) {
   if (run.ITEMPTAB < 1 || run.ITEMPTAB > 5) return;
   const temperature_table::Layout& layout = temperature_table::LAYOUTS[run.ITEMPTAB];
-  const auto fields = real_fields(layout.row);
+  const auto fields = rec::real_fields(layout.row);
   for (const TableSeries& t : TABLE_SERIES) {
     if (t.output != o) continue;
     for (std::size_t c = 0; c < layout.columns.size() && c < fields.size(); ++c)
       if (layout.columns[c] == t.column)
-        out.push_back({"ORV.OUT", "", fields[c].first, fields[c].second, Baseline::ReferenceYear, run.IPRTYR1,
-                        run.IPRTSTEP});
+        out.push_back(
+            {"ORV.OUT", "", fields[c].width, fields[c].decimals, Baseline::ReferenceYear, run.IPRTYR1, run.IPRTSTEP});
   }
 }
 

@@ -1,7 +1,6 @@
 #include "orvtar/control/result_check.h"
 
 #include <cmath>
-#include <iterator>
 #include <string>
 
 #include "orvtar/control/config_items.h"
@@ -23,22 +22,6 @@ std::string_view so2_case_text(So2Case c) {
     case So2Case::Region3: return "SO2 of region 3 alone";
   }
   return "";
-}
-
-// Whether `value` prints within Fw.d. A value well inside the field's
-// integer digits fits without being formatted (the common case, and
-// formatting every value would cost as much as writing the files); one
-// near the edge is formatted, so that rounding decides as it will when
-// the file is written.
-bool fits(double value, int width, int decimals) {
-  constexpr double POWERS_OF_TEN[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
-  const int digits = width - decimals - (value < 0 ? 2 : 1);
-  if (digits >= 0 && digits < static_cast<int>(std::size(POWERS_OF_TEN)) &&
-      std::fabs(value) < 0.999 * POWERS_OF_TEN[digits])
-    return true;
-  std::string text;
-  rec::put_real(text, value, width, decimals);
-  return text.find('*') == std::string::npos;
 }
 
 // The year a field counts its changes from; 0 for absolute values.
@@ -75,7 +58,7 @@ std::string first_too_wide(const SimulationResult& r, Output o, const OrvState& 
     for (const PrintedField& f : fields) {
       if (!f.prints(year)) continue;
       const double shown = printed_value(a, year, f.baseline, run);
-      if (fits(shown, f.width, f.decimals)) continue;
+      if (rec::fits_real(shown, f.width, f.decimals)) continue;
       bad_year = year;
       std::string where = std::string(f.file);
       if (!f.column.empty()) where += " column " + std::string(f.column);

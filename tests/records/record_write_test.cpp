@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "records/field_text.h"
+#include "records/format_spec.h"
 #include "records/record_io.h"
 
 namespace {
@@ -79,6 +81,33 @@ TEST(RecordWrite, ValuesThatDoNotFitBecomeAsterisks) {
   EXPECT_EQ(format_records("(I2)", {123}), Lines{"**"});
   EXPECT_EQ(format_records("(I3)", {-12}), Lines{"-12"});
   EXPECT_EQ(format_records("(I2)", {-12}), Lines{"**"});
+}
+
+// The checks of results ask whether a value will fit before writing it:
+// the answer must be the writer's, including at the rounding edge.
+TEST(RecordWrite, FitsRealAgreesWithTheWriter) {
+  EXPECT_TRUE(rec::fits_real(999999.9, 8, 1));
+  EXPECT_FALSE(rec::fits_real(1000000.0, 8, 1));
+  EXPECT_TRUE(rec::fits_real(-99999.9, 8, 1));
+  EXPECT_FALSE(rec::fits_real(-100000.0, 8, 1));
+  EXPECT_TRUE(rec::fits_real(999.94, 5, 1));   // "999.9"
+  EXPECT_FALSE(rec::fits_real(999.96, 5, 1));  // rounds to 1000.0
+  EXPECT_TRUE(rec::fits_real(-0.5, 6, 4));     // "-.5000": no room for the zero
+  EXPECT_FALSE(rec::fits_real(std::nan(""), 10, 2));
+  EXPECT_FALSE(rec::fits_real(-INFINITY, 10, 2));
+  for (const double v : {999.9994, 999.9995, 999.99951, -99.9995, -99.99949, 0.0, -0.0004})
+    EXPECT_EQ(rec::fits_real(v, 7, 3), format_records("(F7.3)", {v})[0].find('*') == std::string::npos) << v;
+}
+
+TEST(RecordWrite, RealFieldsOfAFormatInOrder) {
+  const std::vector<rec::RealField> f = rec::real_fields("(1X,I4,2F8.1,3X,F10.2,I6,F7.4)");
+  ASSERT_EQ(f.size(), 4u);
+  EXPECT_EQ(f[0].width, 8);
+  EXPECT_EQ(f[1].decimals, 1);
+  EXPECT_EQ(f[2].width, 10);
+  EXPECT_EQ(f[2].decimals, 2);
+  EXPECT_EQ(f[3].width, 7);
+  EXPECT_EQ(f[3].decimals, 4);
 }
 
 TEST(RecordWrite, CharacterFieldsAreCutOrRightJustified) {
