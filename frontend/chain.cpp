@@ -81,6 +81,13 @@ class Steps {
     std::snprintf(head, sizeof head, "[%d/%d] %-52s done\n", ++step_, kSteps, what.c_str());
     out_ << head;
   }
+  // A step done in this process, with the time it took.
+  void note(const std::string& what, std::chrono::steady_clock::time_point started) {
+    const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    char line[128];
+    std::snprintf(line, sizeof line, "[%d/%d] %-52s done %6.2f s\n", ++step_, kSteps, what.c_str(), secs);
+    out_ << line;
+  }
 
  private:
   const ChainOptions& opt_;
@@ -220,8 +227,9 @@ Summary build_run(const RunSettings& rs, const ChainOptions& opt, const RunFolde
   const std::string command = "scenario run " +
                               (opt.settings_path.empty() ? std::string("(built-in defaults)") : opt.settings_path) +
                               " --out " + folder.target();
+  const auto started = std::chrono::steady_clock::now();
   Summary summary = summarise(rs, opt, run_dir, folder.target(), tree, command, out);
-  steps.note("results/: CSV, netCDF, figures, report page");
+  steps.note("results/: CSV, netCDF, figures, report page", started);
   return summary;
 }
 
