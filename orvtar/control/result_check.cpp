@@ -130,7 +130,8 @@ void check_result(const SimulationResult& r, int NSIM, const OrvState& run) {
     if (!first || p.year < first->year || (p.year == first->year && stage(p.output) < stage(first->output)))
       first = std::move(p);
   };
-  if (const std::optional<BadValue> bad = earliest_non_finite(r)) keep({bad->output, bad->year, *first_non_finite(r)});
+  if (const std::optional<BadValue> bad = earliest_non_finite(r))
+    keep({bad->output, bad->year, series_text(info(bad->output)) + " " + non_finite_text(bad->value, bad->year)});
   for (const OutputInfo& out : output_table()) {
     int year = 0;
     std::string problem = first_too_wide(r, out.output, run, year);
